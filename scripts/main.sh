@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the release configuration and runs the main job.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release
+mkdir -p out
+./build/release/apps/sample/quorin_sample out
