@@ -7,7 +7,9 @@
 namespace gfx {
 
 namespace {
-int ClampDimension(int v) { return std::clamp(v, 0, Bitmap::kMaxDimension); }
+int ClampDimension(int v) {
+  return std::clamp(v, 0, Bitmap::kMaxDimension);
+}
 }  // namespace
 
 Bitmap::Bitmap(int width, int height, Argb fill) {
@@ -37,8 +39,8 @@ void Bitmap::Allocate(int width, int height) {
   const std::size_t bytes = (count * sizeof(Argb) + 63) / 64 * 64;
   data_ = static_cast<Argb*>(std::aligned_alloc(64, bytes));
   if (!data_) throw std::bad_alloc();
-  image_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, std::max(width, 1), std::max(height, 1),
-                                    data_, stride_ * static_cast<int>(sizeof(Argb)));
+  image_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, std::max(width, 1), std::max(height, 1), data_,
+                                    stride_ * static_cast<int>(sizeof(Argb)));
   if (!image_) throw std::bad_alloc();
 }
 

@@ -11,8 +11,7 @@ PixelSource PixelSource::From(const Bitmap& bitmap, bool transparent) {
 }
 
 PixelSource PixelSource::From(const vb::PixelBuffer& pixels) {
-  return {pixels.pixels.data(), pixels.width, pixels.height, pixels.width,
-          pixels.has_transparency};
+  return {pixels.pixels.data(), pixels.width, pixels.height, pixels.width, pixels.has_transparency};
 }
 
 namespace {
@@ -46,8 +45,8 @@ inline Argb Over(Argb src, Argb dst) {
 
 }  // namespace
 
-bool StretchPixels(DeviceContext& dc, int x, int y, int w, int h, const PixelSource& source,
-                   int sx, int sy, int sw, int sh, BlitOp op) {
+bool StretchPixels(DeviceContext& dc, int x, int y, int w, int h, const PixelSource& source, int sx,
+                   int sy, int sw, int sh, BlitOp op) {
   if (w == 0 || h == 0 || sw == 0 || sh == 0 || !source.data) return false;
   const int cols = std::abs(w);
   const int rows = std::abs(h);

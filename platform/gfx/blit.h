@@ -31,7 +31,7 @@ enum class BlitOp {
 // its corner (x, x - 1, ...), so opposite signs mirror the picture; a zero size draws
 // nothing. Source pixels outside the source are skipped. Returns false when nothing could be
 // drawn because of a zero size.
-bool StretchPixels(DeviceContext& dc, int x, int y, int w, int h, const PixelSource& source,
-                   int sx, int sy, int sw, int sh, BlitOp op = BlitOp::kCopy);
+bool StretchPixels(DeviceContext& dc, int x, int y, int w, int h, const PixelSource& source, int sx,
+                   int sy, int sw, int sh, BlitOp op = BlitOp::kCopy);
 
 }  // namespace gfx

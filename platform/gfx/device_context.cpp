@@ -24,7 +24,9 @@ void DeviceContext::UpdateDrawable() {
   if (clip_) drawable_.Intersect(*clip_);
 }
 
-bool DeviceContext::IsDrawable(int x, int y) const { return drawable_.contains(x, y); }
+bool DeviceContext::IsDrawable(int x, int y) const {
+  return drawable_.contains(x, y);
+}
 
 void DeviceContext::FillDeviceRect(const win32::RECT& rect, Argb color) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
@@ -45,8 +47,8 @@ void DeviceContext::InvertDevicePixel(int x, int y) {
   if (IsDrawable(x, y)) target_->row(y)[x] ^= 0x00FFFFFFu;
 }
 
-void DeviceContext::BlendCoverage(int x, int y, const std::uint8_t* coverage, int width,
-                                  int height, int stride, vb::COLORREF color) {
+void DeviceContext::BlendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height,
+                                  int stride, vb::COLORREF color) {
   if (!coverage || width <= 0 || height <= 0) return;
   Region area(x, y, x + width, y + height);
   area.Intersect(drawable_);

@@ -54,8 +54,8 @@ class DeviceContext {
   void InvertDevicePixel(int x, int y);
   bool IsDrawable(int x, int y) const;
   // Blends `color` through an 8-bit coverage mask whose top-left lands at device (x, y).
-  void BlendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height,
-                     int stride, vb::COLORREF color);
+  void BlendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height, int stride,
+                     vb::COLORREF color);
 
   win32::POINT ToDevice(int x, int y) const { return {x + origin.x, y + origin.y}; }
   win32::RECT ToDevice(const win32::RECT& r) const {

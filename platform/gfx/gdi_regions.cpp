@@ -7,7 +7,9 @@ namespace win32 {
 
 namespace {
 
-gfx::Region* FindRegion(HRGN handle) { return gfx::GdiObjects().FindAs<gfx::Region>(handle); }
+gfx::Region* FindRegion(HRGN handle) {
+  return gfx::GdiObjects().FindAs<gfx::Region>(handle);
+}
 
 int Complexity(const gfx::Region& region) {
   if (region.empty()) return NULLREGION;

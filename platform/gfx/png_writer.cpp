@@ -17,7 +17,8 @@ struct FileCloser {
 std::uint8_t Unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
   if (alpha == 0) return 0;
   if (alpha == 255) return static_cast<std::uint8_t>(channel);
-  return static_cast<std::uint8_t>(std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha));
+  return static_cast<std::uint8_t>(
+      std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha));
 }
 
 }  // namespace

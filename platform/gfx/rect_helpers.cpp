@@ -10,7 +10,9 @@ BOOL SetRect(RECT* rect, LONG left, LONG top, LONG right, LONG bottom) {
   return TRUE;
 }
 
-BOOL SetRectEmpty(RECT* rect) { return SetRect(rect, 0, 0, 0, 0); }
+BOOL SetRectEmpty(RECT* rect) {
+  return SetRect(rect, 0, 0, 0, 0);
+}
 
 BOOL CopyRect(RECT* dst, const RECT* src) {
   if (!dst || !src) return FALSE;
@@ -22,7 +24,9 @@ BOOL IsRectEmpty(const RECT* rect) {
   return !rect || rect->right <= rect->left || rect->bottom <= rect->top;
 }
 
-BOOL EqualRect(const RECT* a, const RECT* b) { return a && b && *a == *b; }
+BOOL EqualRect(const RECT* a, const RECT* b) {
+  return a && b && *a == *b;
+}
 
 BOOL OffsetRect(RECT* rect, LONG dx, LONG dy) {
   if (!rect) return FALSE;
@@ -43,8 +47,7 @@ BOOL InflateRect(RECT* rect, LONG dx, LONG dy) {
 }
 
 BOOL PtInRect(const RECT* rect, POINT p) {
-  return rect && p.x >= rect->left && p.x < rect->right && p.y >= rect->top &&
-         p.y < rect->bottom;
+  return rect && p.x >= rect->left && p.x < rect->right && p.y >= rect->top && p.y < rect->bottom;
 }
 
 BOOL IntersectRect(RECT* dst, const RECT* a, const RECT* b) {

@@ -8,11 +8,15 @@ namespace {
 
 // pixman keeps 32-bit coordinates; clamp so an absurd rectangle cannot overflow its maths.
 constexpr int kCoordLimit = 1 << 28;
-int Clamp(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+int Clamp(int v) {
+  return std::clamp(v, -kCoordLimit, kCoordLimit);
+}
 
 }  // namespace
 
-Region::Region() { pixman_region32_init(&region_); }
+Region::Region() {
+  pixman_region32_init(&region_);
+}
 
 Region::Region(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
@@ -31,7 +35,9 @@ Region::Region(int left, int top, int right, int bottom) {
 
 Region::Region(const win32::RECT& r) : Region(r.left, r.top, r.right, r.bottom) {}
 
-Region::~Region() { pixman_region32_fini(&region_); }
+Region::~Region() {
+  pixman_region32_fini(&region_);
+}
 
 Region::Region(const Region& other) {
   pixman_region32_init(&region_);
@@ -43,9 +49,13 @@ Region& Region::operator=(const Region& other) {
   return *this;
 }
 
-bool Region::empty() const { return !pixman_region32_not_empty(&region_); }
+bool Region::empty() const {
+  return !pixman_region32_not_empty(&region_);
+}
 
-int Region::rect_count() const { return pixman_region32_n_rects(&region_); }
+int Region::rect_count() const {
+  return pixman_region32_n_rects(&region_);
+}
 
 std::vector<win32::RECT> Region::rects() const {
   int n = 0;
@@ -85,7 +95,11 @@ void Region::Xor(const Region& other) {
   Union(other);
   Subtract(both);
 }
-void Region::Offset(int dx, int dy) { pixman_region32_translate(&region_, dx, dy); }
-void Region::Clear() { pixman_region32_clear(&region_); }
+void Region::Offset(int dx, int dy) {
+  pixman_region32_translate(&region_, dx, dy);
+}
+void Region::Clear() {
+  pixman_region32_clear(&region_);
+}
 
 }  // namespace gfx

@@ -69,7 +69,7 @@ TEST(StretchBlit, StretchesBothWaysAndClipsToTheSurface) {
   gfx::DeviceContext* dc = gfx::FindDeviceContext(s.hdc());
   const vb::PixelBuffer src = Strip(2, 2);
   gfx::StretchPixels(*dc, -2, -2, 8, 8, gfx::PixelSource::From(src), 0, 0, 2, 2);
-  EXPECT_EQ(s.at(0, 0), 1u);   // source (0, 0)
+  EXPECT_EQ(s.at(0, 0), 1u);  // source (0, 0)
   EXPECT_EQ(s.at(1, 1), 1u);
   EXPECT_EQ(s.at(2, 1), 2u);   // source (1, 0)
   EXPECT_EQ(s.at(1, 2), 17u);  // source (0, 1)
@@ -80,7 +80,7 @@ TEST(StretchBlit, TransparentPixelsStayTransparent) {
   Surface s(3, 1);
   win32::SetPixelV(s.hdc(), 1, 0, vb::RGB(0, 200, 0));
   vb::PixelBuffer src = Strip(3);
-  src.pixels[1] = 0;  // fully transparent
+  src.pixels[1] = 0;            // fully transparent
   src.pixels[2] = 0x80800000u;  // half-transparent red, premultiplied
   src.has_transparency = true;
   gfx::StretchPixels(*gfx::FindDeviceContext(s.hdc()), 0, 0, 3, 1, gfx::PixelSource::From(src), 0,

@@ -7,8 +7,10 @@ namespace {
 // The rounded outline of a skinned window: six rectangles, two given bottom edge first.
 win32::HRGN RoundedOutline(int w, int h) {
   win32::HRGN region = win32::CreateRectRgn(5, 0, w - 5, 1);
-  const win32::RECT parts[] = {{3, 1, w - 3, h - 2}, {3, h - 1, w - 3, h - 2},
-                               {2, 2, w - 2, h - 3}, {2, h - 2, w - 2, h - 3},
+  const win32::RECT parts[] = {{3, 1, w - 3, h - 2},
+                               {3, h - 1, w - 3, h - 2},
+                               {2, 2, w - 2, h - 3},
+                               {2, h - 2, w - 2, h - 3},
                                {1, 3, w - 1, h - 4}};
   for (const auto& r : parts) {
     win32::HRGN part = win32::CreateRectRgnIndirect(&r);
@@ -25,9 +27,9 @@ TEST(Regions, SixRectangleOutlineOfA300By200Window) {
   struct Row {
     int y, first, last;
   };
-  const Row rows[] = {{0, 5, w - 6},       {1, 3, w - 4},      {2, 2, w - 3},
-                      {3, 1, w - 2},       {100, 1, w - 2},    {h - 5, 1, w - 2},
-                      {h - 4, 2, w - 3},   {h - 3, 2, w - 3},  {h - 2, 3, w - 4}};
+  const Row rows[] = {{0, 5, w - 6},     {1, 3, w - 4},     {2, 2, w - 3},
+                      {3, 1, w - 2},     {100, 1, w - 2},   {h - 5, 1, w - 2},
+                      {h - 4, 2, w - 3}, {h - 3, 2, w - 3}, {h - 2, 3, w - 4}};
   for (const auto& row : rows) {
     EXPECT_FALSE(win32::PtInRegion(region, row.first - 1, row.y)) << row.y;
     EXPECT_TRUE(win32::PtInRegion(region, row.first, row.y)) << row.y;
