@@ -57,20 +57,39 @@ bool StretchPixels(DeviceContext& dc, int x, int y, int w, int h, const PixelSou
   const win32::POINT origin = dc.ToDevice(x, y);
   const int left = w > 0 ? origin.x : origin.x - cols + 1;
   const int top = h > 0 ? origin.y : origin.y - rows + 1;
-  Region area(left, top, left + cols, top + rows);
-  area.Intersect(dc.drawable());
-  if (area.empty()) return true;
+  const std::vector<win32::RECT> boxes = dc.ClipBoxes({left, top, left + cols, top + rows});
+  if (boxes.empty()) return true;
 
   const std::vector<int> xmap = BuildMap(cols, sx, sw, source.width);
   const std::vector<int> ymap = BuildMap(rows, sy, sh, source.height);
   const bool identity_x = std::abs(sw) == cols && sw > 0 && w > 0;
   Bitmap& target = dc.target();
 
-  for (const win32::RECT& box : area.rects()) {
+  // An opaque copy writes the same pixels for every destination row showing the same source
+  // row, so such rows are copied from the one drawn just before.
+  const bool opaque_copy = op == BlitOp::kCopy && !source.transparent;
+  for (const win32::RECT& box : boxes) {
+    // Reuse needs every column of the box to show a source pixel; a skipped column must keep
+    // the destination's own pixels on each row.
+    bool reuse_rows = opaque_copy;
+    for (int px = box.left; reuse_rows && px < box.right; ++px) {
+      const int j = w > 0 ? px - origin.x : origin.x - px;
+      reuse_rows = xmap[static_cast<std::size_t>(j)] >= 0;
+    }
+    int previous_row = -1;
     for (int py = box.top; py < box.bottom; ++py) {
       const int i = h > 0 ? py - origin.y : origin.y - py;
       const int srow = ymap[static_cast<std::size_t>(i)];
-      if (srow < 0) continue;
+      if (srow < 0) {
+        previous_row = -1;
+        continue;
+      }
+      if (reuse_rows && srow == previous_row) {
+        std::memcpy(target.row(py) + box.left, target.row(py - 1) + box.left,
+                    static_cast<std::size_t>(box.right - box.left) * 4);
+        continue;
+      }
+      previous_row = srow;
       const Argb* src = source.data + static_cast<std::ptrdiff_t>(srow) * source.stride;
       Argb* out = target.row(py);
       const int j0 = w > 0 ? box.left - origin.x : origin.x - box.left;
@@ -83,6 +102,12 @@ bool StretchPixels(DeviceContext& dc, int x, int y, int w, int h, const PixelSou
           std::memcpy(out + first, src + s0, static_cast<std::size_t>(last - first) * 4);
           continue;
         }
+      }
+      if (reuse_rows && w > 0) {
+        // Every column maps inside the source: a plain gather with no per-pixel checks.
+        const int* map = xmap.data() + (box.left - origin.x);
+        for (int px = box.left; px < box.right; ++px) out[px] = src[*map++] | 0xFF000000u;
+        continue;
       }
       for (int px = box.left; px < box.right; ++px) {
         const int j = w > 0 ? px - origin.x : origin.x - px;

@@ -22,6 +22,20 @@ void DeviceContext::set_clip(std::optional<Region> clip) {
 void DeviceContext::UpdateDrawable() {
   drawable_ = Region(0, 0, target_->width(), target_->height());
   if (clip_) drawable_.Intersect(*clip_);
+  drawable_rect_.reset();
+  if (drawable_.rect_count() <= 1) drawable_rect_ = drawable_.bounds();
+}
+
+std::vector<win32::RECT> DeviceContext::ClipBoxes(const win32::RECT& rect) const {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return {};
+  if (drawable_rect_) {
+    win32::RECT r;
+    if (!win32::IntersectRect(&r, &rect, &*drawable_rect_)) return {};
+    return {r};
+  }
+  Region area(rect);
+  area.Intersect(drawable_);
+  return area.rects();
 }
 
 bool DeviceContext::IsDrawable(int x, int y) const {
@@ -29,11 +43,8 @@ bool DeviceContext::IsDrawable(int x, int y) const {
 }
 
 void DeviceContext::FillDeviceRect(const win32::RECT& rect, Argb color) {
-  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  Region area(rect);
-  area.Intersect(drawable_);
   Bitmap& bitmap = *target_;
-  for (const win32::RECT& box : area.rects()) {
+  for (const win32::RECT& box : ClipBoxes(rect)) {
     pixman_fill(bitmap.row(0), bitmap.stride_pixels(), 32, box.left, box.top, box.width(),
                 box.height(), color);
   }
@@ -50,12 +61,10 @@ void DeviceContext::InvertDevicePixel(int x, int y) {
 void DeviceContext::BlendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height,
                                   int stride, vb::COLORREF color) {
   if (!coverage || width <= 0 || height <= 0) return;
-  Region area(x, y, x + width, y + height);
-  area.Intersect(drawable_);
   const std::uint32_t r = color & 0xFF;
   const std::uint32_t g = (color >> 8) & 0xFF;
   const std::uint32_t b = (color >> 16) & 0xFF;
-  for (const win32::RECT& box : area.rects()) {
+  for (const win32::RECT& box : ClipBoxes({x, y, x + width, y + height})) {
     for (int py = box.top; py < box.bottom; ++py) {
       const std::uint8_t* mask = coverage + static_cast<std::ptrdiff_t>(py - y) * stride;
       Argb* out = target_->row(py);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/gdi_objects.h"
@@ -53,6 +54,8 @@ class DeviceContext {
   void SetDevicePixel(int x, int y, Argb color);
   void InvertDevicePixel(int x, int y);
   bool IsDrawable(int x, int y) const;
+  // The parts of a device rectangle that drawing may touch, as disjoint boxes.
+  std::vector<win32::RECT> ClipBoxes(const win32::RECT& rect) const;
   // Blends `color` through an 8-bit coverage mask whose top-left lands at device (x, y).
   void BlendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height, int stride,
                      vb::COLORREF color);
@@ -68,6 +71,8 @@ class DeviceContext {
   std::shared_ptr<Bitmap> target_;
   std::optional<Region> clip_;
   Region drawable_;
+  // The drawable area when it is one rectangle (the usual case), for a fast clip.
+  std::optional<win32::RECT> drawable_rect_;
 };
 
 // Makes a device context drawing onto `target` and returns its handle (the window system
