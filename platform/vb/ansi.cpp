@@ -69,8 +69,12 @@ std::string Convert(std::string_view input, const std::string& from, const std::
 
 }  // namespace
 
-int AnsiCodePage() { return g_code_page; }
-void SetAnsiCodePage(int code_page) { g_code_page = code_page; }
+int AnsiCodePage() {
+  return g_code_page;
+}
+void SetAnsiCodePage(int code_page) {
+  g_code_page = code_page;
+}
 
 std::string ToAnsi(std::string_view utf8) {
   return Convert(utf8, "UTF-8", IconvName(g_code_page), true);
@@ -80,15 +84,17 @@ std::string FromAnsi(std::string_view ansi) {
   return Convert(ansi, IconvName(g_code_page), "UTF-8", false);
 }
 
-int AnsiLength(std::string_view utf8) { return static_cast<int>(ToAnsi(utf8).size()); }
+int AnsiLength(std::string_view utf8) {
+  return static_cast<int>(ToAnsi(utf8).size());
+}
 
 std::string_view AnsiPrefix(std::string_view utf8, int bytes) {
   if (bytes < 0) return utf8;
   std::size_t pos = 0;
   int used = 0;
   while (pos < utf8.size()) {
-    const std::size_t len = std::min(SequenceLength(static_cast<unsigned char>(utf8[pos])),
-                                     utf8.size() - pos);
+    const std::size_t len =
+        std::min(SequenceLength(static_cast<unsigned char>(utf8[pos])), utf8.size() - pos);
     const int cost = static_cast<int>(ToAnsi(utf8.substr(pos, len)).size());
     if (used + cost > bytes) break;
     used += cost;

@@ -7,7 +7,9 @@
 
 namespace vb {
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+  return std::nearbyint(value);
+}
 
 namespace {
 
@@ -24,8 +26,12 @@ T RoundChecked(double value) {
 
 }  // namespace
 
-std::int16_t CInt(double value) { return RoundChecked<std::int16_t>(value); }
-std::int32_t CLng(double value) { return RoundChecked<std::int32_t>(value); }
+std::int16_t CInt(double value) {
+  return RoundChecked<std::int16_t>(value);
+}
+std::int32_t CLng(double value) {
+  return RoundChecked<std::int32_t>(value);
+}
 
 float CSng(double value) {
   if (std::isnan(value)) throw Error(kOverflow);

@@ -16,6 +16,8 @@ float CSng(double value);
 // Boolean as the engine stores it: True is -1, False is 0.
 constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
-constexpr std::int16_t CBoolValue(bool value) { return value ? kTrue : kFalse; }
+constexpr std::int16_t CBoolValue(bool value) {
+  return value ? kTrue : kFalse;
+}
 
 }  // namespace vb

@@ -48,7 +48,9 @@ COLORREF GetSysColor(int index) {
   return g_scheme[static_cast<std::size_t>(index)];
 }
 
-void SetColorScheme(const ColorScheme& scheme) { g_scheme = scheme; }
+void SetColorScheme(const ColorScheme& scheme) {
+  g_scheme = scheme;
+}
 
 void SetSysColor(int index, COLORREF color) {
   if (index >= 0 && index < kSystemColorCount) {

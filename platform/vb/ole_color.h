@@ -17,12 +17,20 @@ constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
 constexpr COLORREF RGB(int r, int g, int b) {
   return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr OLE_COLOR kSystemColorFlag = 0x80000000u;
-constexpr bool IsSystemColor(OLE_COLOR c) { return (c & kSystemColorFlag) != 0; }
+constexpr bool IsSystemColor(OLE_COLOR c) {
+  return (c & kSystemColorFlag) != 0;
+}
 
 // System colour indices of the desktop scheme.
 enum SystemColor : int {

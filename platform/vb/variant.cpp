@@ -101,9 +101,15 @@ bool Variant::ToBoolean() const {
   return ToDouble() != 0;
 }
 
-std::int16_t Variant::ToInteger() const { return CInt(ToDouble()); }
-std::int32_t Variant::ToLong() const { return CLng(ToDouble()); }
-float Variant::ToSingle() const { return CSng(ToDouble()); }
+std::int16_t Variant::ToInteger() const {
+  return CInt(ToDouble());
+}
+std::int32_t Variant::ToLong() const {
+  return CLng(ToDouble());
+}
+float Variant::ToSingle() const {
+  return CSng(ToDouble());
+}
 
 std::string Variant::ToString() const {
   switch (kind()) {
@@ -125,6 +131,8 @@ ObjectRef Variant::ToObject() const {
   return std::get<ObjectRef>(value_);
 }
 
-bool Variant::operator==(const Variant& other) const { return value_ == other.value_; }
+bool Variant::operator==(const Variant& other) const {
+  return value_ == other.value_;
+}
 
 }  // namespace vb

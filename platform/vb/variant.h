@@ -26,8 +26,8 @@ class Variant {
   Variant(const char* value) : value_(std::string(value)) {}
   Variant(ObjectRef value) : value_(std::move(value)) {}
   template <typename T>
-    requires std::is_base_of_v<Object, T>
-  Variant(std::shared_ptr<T> value) : value_(ObjectRef(std::move(value))) {}
+  requires std::is_base_of_v<Object, T> Variant(std::shared_ptr<T> value)
+      : value_(ObjectRef(std::move(value))) {}
 
   Kind kind() const { return static_cast<Kind>(value_.index()); }
   bool IsEmpty() const { return kind() == Kind::Empty; }

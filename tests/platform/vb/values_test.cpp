@@ -28,8 +28,8 @@ struct RoundCase {
 };
 
 TEST(Conversions, IntegerConversionRoundsHalvesToEven) {
-  const RoundCase cases[] = {{0.5, 0},   {1.5, 2},     {2.5, 2},        {-0.5, 0},
-                             {-1.5, -2}, {2.4999, 2},  {32767.4, 32767}, {-32768.5, -32768},
+  const RoundCase cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},         {-0.5, 0},
+                             {-1.5, -2}, {2.4999, 2}, {32767.4, 32767}, {-32768.5, -32768},
                              {14.5, 14}, {11.5, 12}};
   for (const auto& c : cases) EXPECT_EQ(vb::CInt(c.in), c.out) << c.in;
 }
