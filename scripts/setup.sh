@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   libpixman-1-dev libfreetype-dev libfontconfig-dev
-  libpng-dev libjpeg62-turbo-dev libgif-dev
+  libpng-dev libjpeg62-turbo-dev libgif-dev libcairo2-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-liberation2 fonts-droid-fallback fonts-dejavu-core
 )
