@@ -1,0 +1,116 @@
+#include "platform/host/form_file/frx.h"
+
+#include <cstdio>
+
+#include "platform/vb/error.h"
+
+namespace host::formfile::frx {
+
+namespace {
+
+[[noreturn]] void Fail(std::size_t offset, const std::string& reason) {
+  throw vb::Error(vb::kInvalidPropertyValue,
+                  "companion entry at " + FormatOffset(static_cast<std::uint32_t>(offset)) +
+                      ": " + reason);
+}
+
+bool Has(std::span<const std::uint8_t> file, std::size_t offset, std::size_t count) {
+  return offset <= file.size() && count <= file.size() - offset;
+}
+
+std::uint32_t U32(std::span<const std::uint8_t> file, std::size_t at) {
+  return static_cast<std::uint32_t>(file[at]) | static_cast<std::uint32_t>(file[at + 1]) << 8 |
+         static_cast<std::uint32_t>(file[at + 2]) << 16 |
+         static_cast<std::uint32_t>(file[at + 3]) << 24;
+}
+
+void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  PutU16(out, v & 0xFFFF);
+  PutU16(out, v >> 16);
+}
+
+std::uint32_t NextOffset(const std::vector<std::uint8_t>& file, std::size_t entry_size) {
+  if (file.size() + entry_size > 0xFFFFFFFFu) {
+    throw vb::Error(vb::kInvalidPropertyValue, "companion file would exceed 4 GiB");
+  }
+  return static_cast<std::uint32_t>(file.size());
+}
+
+}  // namespace
+
+std::span<const std::uint8_t> ReadPicture(std::span<const std::uint8_t> file, std::size_t offset) {
+  if (offset >= file.size()) Fail(offset, "beyond the end of the file");
+  if (!Has(file, offset, 12)) Fail(offset, "picture header cut short");
+  if (file[offset + 4] != 'l' || file[offset + 5] != 't' || file[offset + 6] != 0 ||
+      file[offset + 7] != 0) {
+    Fail(offset, "not a picture entry (no \"lt\" signature)");
+  }
+  const std::uint32_t total = U32(file, offset);
+  const std::uint32_t size = U32(file, offset + 8);
+  if (total < 8 || total - 8 != size) Fail(offset, "picture header sizes disagree");
+  if (!Has(file, offset + 12, size)) Fail(offset, "picture data cut short");
+  return file.subspan(offset + 12, size);
+}
+
+std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offset) {
+  if (offset >= file.size()) Fail(offset, "beyond the end of the file");
+  std::size_t at = offset + 1;
+  std::size_t size = file[offset];
+  if (size == 0xFF) {
+    if (!Has(file, at, 2)) Fail(offset, "string header cut short");
+    size = static_cast<std::size_t>(file[at]) | static_cast<std::size_t>(file[at + 1]) << 8;
+    at += 2;
+    if (size == 0xFFFF) {
+      if (!Has(file, at, 4)) Fail(offset, "string header cut short");
+      size = U32(file, at);
+      at += 4;
+    }
+  }
+  if (!Has(file, at, size)) Fail(offset, "string data cut short");
+  return {reinterpret_cast<const char*>(file.data() + at), size};
+}
+
+std::uint32_t AppendPicture(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> data) {
+  if (data.size() > 0xFFFFFFFFu - 8) {
+    throw vb::Error(vb::kInvalidPropertyValue, "picture too large for the companion file");
+  }
+  const std::uint32_t offset = NextOffset(file, data.size() + 12);
+  const auto size = static_cast<std::uint32_t>(data.size());
+  PutU32(file, size + 8);
+  file.insert(file.end(), {'l', 't', 0, 0});
+  PutU32(file, size);
+  file.insert(file.end(), data.begin(), data.end());
+  return offset;
+}
+
+std::uint32_t AppendString(std::vector<std::uint8_t>& file, std::string_view bytes) {
+  if (bytes.size() > 0xFFFFFFFFu) {
+    throw vb::Error(vb::kInvalidPropertyValue, "string too large for the companion file");
+  }
+  const std::uint32_t offset = NextOffset(file, bytes.size() + 7);
+  const auto size = static_cast<std::uint32_t>(bytes.size());
+  if (size < 0xFF) {
+    file.push_back(static_cast<std::uint8_t>(size));
+  } else if (size < 0xFFFF) {
+    file.push_back(0xFF);
+    PutU16(file, size);
+  } else {
+    file.insert(file.end(), {0xFF, 0xFF, 0xFF});
+    PutU32(file, size);
+  }
+  file.insert(file.end(), bytes.begin(), bytes.end());
+  return offset;
+}
+
+std::string FormatOffset(std::uint32_t offset) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(offset));
+  return buffer;
+}
+
+}  // namespace host::formfile::frx

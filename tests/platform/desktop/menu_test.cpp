@@ -1,0 +1,103 @@
+#include "platform/win/menus.h"
+#include "tests/platform/desktop/desktop_fixture.h"
+
+namespace desktop_test {
+namespace {
+
+using Menus = DesktopTest;
+
+// Item centres of a pop-up menu opened at (x, y): 3 px of frame, 17 px per item.
+POINT ItemAt(int x, int y, int index) { return {x + 30, y + 3 + 17 * index + 8}; }
+
+struct ChoiceCase {
+  const char* name;
+  std::function<void(desktop::Robot&)> script;
+  UINT_PTR expected;
+};
+
+TEST_F(Menus, TrackPopupMenuAnswersMouseAndKeyboard) {
+  const ChoiceCase cases[] = {
+      {"click an item",
+       [](desktop::Robot& r) {
+         POINT p = ItemAt(300, 300, 1);
+         r.Glide(p.x, p.y, 2).Press().Release();
+       },
+       20},
+      {"arrows pass greyed items and skip the separator", [](desktop::Robot& r) {
+         r.Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
+       }, 40},
+      {"enter on a greyed item does nothing", [](desktop::Robot& r) {
+         r.Key(VK_UP).Key(VK_UP).Key(VK_RETURN).Key(VK_UP).Key(VK_RETURN);
+       }, 20},
+      {"an access key", [](desktop::Robot& r) { r.Char('t'); }, 20},
+      {"a greyed item cannot be chosen", [](desktop::Robot& r) {
+         POINT p = ItemAt(300, 300, 2);
+         r.Glide(p.x, p.y, 2).Press().Release().Key(VK_ESCAPE);
+       }, 0},
+      {"escape", [](desktop::Robot& r) { r.Key(VK_ESCAPE); }, 0},
+      {"a click outside", [](desktop::Robot& r) { r.Click(50, 50); }, 0},
+  };
+  HWND hwnd = recorder_.Make();
+  for (const ChoiceCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 10, "&One");
+    AppendMenuA(menu, MF_STRING, 20, "&Two");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, 30, "T&hree");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, 40, "&Four");
+    robot().MoveTo(300, 300);
+    c.script(robot());
+    EXPECT_EQ(static_cast<UINT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 300, 0, hwnd, nullptr)),
+              c.expected);
+    DestroyMenu(menu);
+    Run();
+  }
+}
+
+TEST_F(Menus, WithoutReturnCmdTheChoiceIsPostedAsACommand) {
+  HWND hwnd = recorder_.Make();
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 77, "&Go");
+  robot().Key(VK_RETURN);  // nothing highlighted yet: nothing chosen
+  robot().Char('g');
+  recorder_.Clear();
+  EXPECT_TRUE(TrackPopupMenu(menu, 0, 300, 300, 0, hwnd, nullptr));
+  Run();
+  std::vector<Received> commands = recorder_.Log(hwnd, {WM_COMMAND});
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].kind, Kind::kPosted);
+  EXPECT_EQ(commands[0].wparam, 77u);
+  recorder_.ExpectSequence(hwnd, {{WM_ENTERMENULOOP}, {WM_INITMENU}, {WM_INITMENUPOPUP},
+                                  {WM_EXITMENULOOP}, {WM_COMMAND, Kind::kPosted}},
+                           "menu notifications");
+  DestroyMenu(menu);
+}
+
+TEST_F(Menus, ASystemMenuCommandChosenByTheRobotReachesTheWindow) {
+  HWND hwnd = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
+  // Right click on the caption opens the system menu at the cursor; Maximize is the fifth item.
+  robot().Click(200, 110, win::MouseButton::kRight);
+  POINT maximize = ItemAt(200, 110, 4);
+  robot().Glide(maximize.x, maximize.y, 3).Press().Release();
+  Run();
+  EXPECT_TRUE(IsZoomed(hwnd));
+  std::vector<Received> commands = recorder_.Log(hwnd, {WM_SYSCOMMAND});
+  ASSERT_FALSE(commands.empty());
+  EXPECT_EQ(commands.back().wparam & 0xFFF0, SC_MAXIMIZE);
+}
+
+TEST_F(Menus, TheSkinsSystemMenuCallMinimisesWithTheAccessKey) {
+  HWND hwnd = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
+  robot().Char('n');
+  POINT cursor;
+  GetCursorPos(&cursor);
+  HMENU menu = GetSystemMenu(hwnd, FALSE);
+  BOOL command = TrackPopupMenu(menu, TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd, nullptr);
+  EXPECT_EQ(static_cast<WPARAM>(command), SC_MINIMIZE);
+  if (command) SendMessageA(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+  EXPECT_TRUE(IsIconic(hwnd));
+}
+
+}  // namespace
+}  // namespace desktop_test
