@@ -15,8 +15,12 @@ namespace host::formfile {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -25,7 +29,9 @@ bool IsIdentStart(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
          static_cast<unsigned char>(c) >= 0x80;
 }
-bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
+bool IsIdentChar(char c) {
+  return IsIdentStart(c) || IsDigit(c);
+}
 
 std::string_view TrimRight(std::string_view s) {
   while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
@@ -112,16 +118,17 @@ bool IsFontGroup(std::string_view name, std::string_view guid) {
 }  // namespace
 
 // Parses one file into a local tree; the tree leaves only when everything succeeded.
-class Reader {
+class FormTextReader {
  public:
-  Reader(std::string source_name, std::filesystem::path base_dir, const ParseOptions& options)
+  FormTextReader(std::string source_name, std::filesystem::path base_dir,
+                 const ParseOptions& options)
       : source_(std::move(source_name)), base_(std::move(base_dir)), options_(options) {}
 
   FormFile Parse(std::string_view bytes);
 
  private:
   [[noreturn]] void Fail(int line, const std::string& reason) const {
-    throw vb::Error(vb::kInvalidPropertyValue, source_ + ":" + std::to_string(line) + ": " + reason);
+    throw FormFileError(source_, line, reason);
   }
   int LineOfOffset(std::string_view text, std::size_t offset) const {
     int line = 1;
@@ -144,7 +151,9 @@ class Reader {
   PropertyValue LoadPictureValue(Cursor& c, int line);
   std::span<const std::uint8_t> Companion(const std::string& file, int line);
   vb::FontRef MakeFont(const PropertyList& list) const;
-  void AddProperty(PropertyList& list, Property property, bool in_control) const;
+  // Keys of one block seen so far (lower case) with their lines.
+  using KeyLines = std::map<std::string, int>;
+  void AddProperty(PropertyList& list, KeyLines& keys, Property property, bool in_control) const;
   void CheckNames(const FormNode& form) const;
 
   std::string source_;
@@ -156,9 +165,11 @@ class Reader {
   std::size_t next_ = 0;             // the next line to read
   std::string newline_ = "\r\n";
   std::map<std::string, std::vector<std::uint8_t>> companions_;
+  // Pictures already loaded by LoadPicture, by the file they came from.
+  std::map<std::filesystem::path, PictureValue> loaded_;
 };
 
-void Reader::SplitLines() {
+void FormTextReader::SplitLines() {
   std::size_t start = 0;
   bool newline_seen = false;
   while (start < text_.size()) {
@@ -177,19 +188,19 @@ void Reader::SplitLines() {
   }
 }
 
-void Reader::CheckCharacters() const {
+void FormTextReader::CheckCharacters() const {
   for (std::size_t i = 0; i < text_.size(); ++i) {
     const auto c = static_cast<unsigned char>(text_[i]);
     if (c >= 0x20 || c == '\t' || c == '\n') continue;
     if (c == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') continue;
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X", c);
-    Fail(LineOfOffset(text_, i), std::string("unexpected control character ") + hex +
-                                     " (not a form file?)");
+    Fail(LineOfOffset(text_, i),
+         std::string("unexpected control character ") + hex + " (not a form file?)");
   }
 }
 
-FormFile Reader::Parse(std::string_view bytes) {
+FormFile FormTextReader::Parse(std::string_view bytes) {
   if (bytes.size() > kMaxFormFileBytes) {
     Fail(1, "file too large (" + std::to_string(bytes.size()) + " bytes; the limit is " +
                 std::to_string(kMaxFormFileBytes) + ")");
@@ -226,8 +237,8 @@ FormFile Reader::Parse(std::string_view bytes) {
     Cursor c{TrimLeft(lines_[i])};
     const bool object_line = EqualsIgnoreCase(c.Ident(), "Object") && (c.SkipSpace(), c.Eat('='));
     if (kind != Statement::Blank && !object_line) {
-      Fail(Number(i), "unknown syntax before the form's Begin: \"" + std::string(TrimRight(lines_[i])) +
-                          "\"");
+      Fail(Number(i),
+           "unknown syntax before the form's Begin: \"" + std::string(TrimRight(lines_[i])) + "\"");
     }
     file.header_lines.emplace_back(lines_[i]);
   }
@@ -244,8 +255,8 @@ FormFile Reader::Parse(std::string_view bytes) {
     Cursor c{TrimLeft(lines_[k])};
     if (c.AtEnd()) continue;
     if (!EqualsIgnoreCase(c.Ident(), "Attribute")) {
-      Fail(Number(k), "unexpected text after the form's End: \"" +
-                          std::string(TrimRight(lines_[k])) + "\"");
+      Fail(Number(k),
+           "unexpected text after the form's End: \"" + std::string(TrimRight(lines_[k])) + "\"");
     }
     break;
   }
@@ -254,7 +265,7 @@ FormFile Reader::Parse(std::string_view bytes) {
   return file;
 }
 
-FormNode Reader::ParseBlock(std::size_t index, int depth) {
+FormNode FormTextReader::ParseBlock(std::size_t index, int depth) {
   const int line = Number(index);
   if (depth > kMaxNesting) {
     Fail(line, "blocks nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
@@ -264,6 +275,7 @@ FormNode Reader::ParseBlock(std::size_t index, int depth) {
   c.SkipSpace();
   FormNode node;
   node.line = line;
+  node.begin_line = std::string(TrimLeft(lines_[index]));
   node.class_name = std::string(c.ClassName());
   if (node.class_name.empty()) Fail(line, "Begin without a class name");
   if (!IsSpace(c.Peek())) Fail(line, "Begin " + node.class_name + " without a control name");
@@ -276,6 +288,7 @@ FormNode Reader::ParseBlock(std::size_t index, int depth) {
     Fail(line, "unknown class " + node.class_name);
   }
 
+  KeyLines keys;
   for (;;) {
     if (next_ >= lines_.size()) {
       Fail(LastLine(), "end of file before the End of " + node.name + " (Begin at line " +
@@ -291,12 +304,12 @@ FormNode Reader::ParseBlock(std::size_t index, int depth) {
       case Statement::End:
         return node;
       case Statement::BeginProperty:
-        AddProperty(node.properties, ParseBeginProperty(k, depth + 1), true);
+        AddProperty(node.properties, keys, ParseBeginProperty(k, depth + 1), true);
         break;
       case Statement::EndProperty:
         Fail(Number(k), "EndProperty without BeginProperty");
       case Statement::Assignment:
-        AddProperty(node.properties, ParseAssignment(k), true);
+        AddProperty(node.properties, keys, ParseAssignment(k), true);
         break;
       case Statement::Other:
         Fail(Number(k), "unknown syntax: \"" + std::string(TrimRight(TrimLeft(lines_[k]))) + "\"");
@@ -304,7 +317,7 @@ FormNode Reader::ParseBlock(std::size_t index, int depth) {
   }
 }
 
-Property Reader::ParseBeginProperty(std::size_t index, int depth) {
+Property FormTextReader::ParseBeginProperty(std::size_t index, int depth) {
   const int line = Number(index);
   if (depth > kMaxNesting) {
     Fail(line, "blocks nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
@@ -328,11 +341,12 @@ Property Reader::ParseBeginProperty(std::size_t index, int depth) {
 
   const bool font = IsFontGroup(key, guid);
   PropertyList list;
+  KeyLines keys;
   std::vector<std::string> raw_lines;
   for (;;) {
     if (next_ >= lines_.size()) {
-      Fail(LastLine(), "end of file before the EndProperty of " + key +
-                           " (BeginProperty at line " + std::to_string(line) + ")");
+      Fail(LastLine(), "end of file before the EndProperty of " + key + " (BeginProperty at line " +
+                           std::to_string(line) + ")");
     }
     const std::size_t k = next_++;
     const Statement kind = Classify(lines_[k]);
@@ -346,10 +360,10 @@ Property Reader::ParseBeginProperty(std::size_t index, int depth) {
                             std::to_string(line) + ")");
       case Statement::BeginProperty:
         if (font) Fail(Number(k), "BeginProperty inside the font " + key);
-        AddProperty(list, ParseBeginProperty(k, depth + 1), false);
+        AddProperty(list, keys, ParseBeginProperty(k, depth + 1), false);
         break;
       case Statement::Assignment:
-        AddProperty(list, ParseAssignment(k), false);
+        AddProperty(list, keys, ParseAssignment(k), false);
         break;
       default:
         Fail(Number(k), "unknown syntax: \"" + std::string(TrimRight(TrimLeft(lines_[k]))) + "\"");
@@ -357,18 +371,23 @@ Property Reader::ParseBeginProperty(std::size_t index, int depth) {
     raw_lines.emplace_back(TrimRight(TrimLeft(lines_[k])));
   }
 
-  if (!font) return Property{key, PropertyValue::Group(PropertyGroup{guid, std::move(list)}), line};
+  const std::string begin_line(TrimLeft(lines_[index]));
+  if (!font) {
+    return Property{key, PropertyValue::Group(PropertyGroup{guid, std::move(list), begin_line}),
+                    line};
+  }
   vb::FontRef made = MakeFont(list);
   auto source = std::make_shared<PropertyValue::FontSource>();
   source->attributes = *made;
   source->guid = guid;
+  source->begin_line = begin_line;
   source->lines = std::move(raw_lines);
   PropertyValue value = PropertyValue::Font(std::move(made));
   value.font_source_ = std::move(source);
   return Property{key, std::move(value), line};
 }
 
-vb::FontRef Reader::MakeFont(const PropertyList& list) const {
+vb::FontRef FormTextReader::MakeFont(const PropertyList& list) const {
   auto font = std::make_shared<vb::StdFont>();
   for (const Property& p : list) {
     const vb::Variant* v = p.value.scalar();
@@ -404,17 +423,17 @@ vb::FontRef Reader::MakeFont(const PropertyList& list) const {
   return font;
 }
 
-void Reader::AddProperty(PropertyList& list, Property property, bool in_control) const {
-  for (const Property& existing : list.items_) {
-    if (EqualsIgnoreCase(existing.key, property.key)) {
-      Fail(property.line, property.key + " given twice (first at line " +
-                              std::to_string(existing.line) + ")");
-    }
+void FormTextReader::AddProperty(PropertyList& list, KeyLines& keys, Property property,
+                                 bool in_control) const {
+  const auto [it, fresh] = keys.try_emplace(Lowered(property.key), property.line);
+  if (!fresh) {
+    Fail(property.line,
+         property.key + " given twice (first at line " + std::to_string(it->second) + ")");
   }
   if (in_control && EqualsIgnoreCase(property.key, "Index")) {
     const vb::Variant* v = property.value.scalar();
-    const bool integral = v && (v->kind() == vb::Variant::Kind::Integer ||
-                                v->kind() == vb::Variant::Kind::Long);
+    const bool integral =
+        v && (v->kind() == vb::Variant::Kind::Integer || v->kind() == vb::Variant::Kind::Long);
     if (!integral || v->ToLong() < 0 || v->ToLong() > 32767) {
       Fail(property.line, "Index must be a whole number from 0 to 32767");
     }
@@ -422,7 +441,7 @@ void Reader::AddProperty(PropertyList& list, Property property, bool in_control)
   list.items_.push_back(std::move(property));
 }
 
-Property Reader::ParseAssignment(std::size_t index) {
+Property FormTextReader::ParseAssignment(std::size_t index) {
   const int line = Number(index);
   const std::string_view text = TrimRight(TrimLeft(lines_[index]));
   Cursor c{text};
@@ -436,14 +455,13 @@ Property Reader::ParseAssignment(std::size_t index) {
   if (c.Eat('\'')) {
     value.comment_ = std::string(c.Rest());
   } else if (!c.AtEnd()) {
-    Fail(line, "unexpected text after the value of " + key + ": \"" +
-                   std::string(c.Rest()) + "\"");
+    Fail(line, "unexpected text after the value of " + key + ": \"" + std::string(c.Rest()) + "\"");
   }
   if (value.scalar() && !value.in_companion()) value.source_ = std::string(text);
   return Property{key, std::move(value), line};
 }
 
-PropertyValue Reader::ParseValue(Cursor& c, int line) {
+PropertyValue FormTextReader::ParseValue(Cursor& c, int line) {
   const char first = c.Peek();
   if (first == '"') return ParseString(c, line, false);
   if (first == '$') {
@@ -452,6 +470,15 @@ PropertyValue Reader::ParseValue(Cursor& c, int line) {
     return ParseString(c, line, true);
   }
   if (first == '&') return ParseHex(c, line);
+  const char second = c.Peek(1);
+  if (first == '^' || first == '%' || first == '{' ||
+      (first == '+' && (second == '{' || second == '^' || second == '%'))) {
+    const std::size_t start = c.i;
+    while (!c.AtEnd() && !IsSpace(c.Peek()) && c.Peek() != '\'') ++c.i;
+    const std::string text(c.s.substr(start, c.i - start));
+    if (!IsShortcutText(text)) Fail(line, "bad menu shortcut " + text);
+    return PropertyValue::Shortcut(text);
+  }
   if (first == '-' || first == '+' || first == '.' || IsDigit(first)) return ParseNumber(c, line);
   const std::size_t start = c.i;
   const std::string_view word = c.Ident();
@@ -462,7 +489,7 @@ PropertyValue Reader::ParseValue(Cursor& c, int line) {
   Fail(line, "bad value: \"" + std::string(c.Rest()) + "\"");
 }
 
-PropertyValue Reader::ParseString(Cursor& c, int line, bool companion_string) {
+PropertyValue FormTextReader::ParseString(Cursor& c, int line, bool companion_string) {
   ++c.i;  // opening quote
   std::string value;
   for (;;) {
@@ -485,7 +512,7 @@ PropertyValue Reader::ParseString(Cursor& c, int line, bool companion_string) {
   return PropertyValue::Scalar(vb::Variant(std::move(value)));
 }
 
-PropertyValue Reader::ParseNumber(Cursor& c, int line) {
+PropertyValue FormTextReader::ParseNumber(Cursor& c, int line) {
   const std::size_t start = c.i;
   if (c.Peek() == '-' || c.Peek() == '+') ++c.i;
   std::size_t digits = 0;
@@ -526,7 +553,7 @@ PropertyValue Reader::ParseNumber(Cursor& c, int line) {
   return PropertyValue::Scalar(vb::Variant(d));
 }
 
-PropertyValue Reader::ParseHex(Cursor& c, int line) {
+PropertyValue FormTextReader::ParseHex(Cursor& c, int line) {
   ++c.i;  // &
   if (!c.Eat('H') && !c.Eat('h')) Fail(line, "bad value: & must start a hexadecimal &H… number");
   std::uint32_t value = 0;
@@ -547,7 +574,7 @@ PropertyValue Reader::ParseHex(Cursor& c, int line) {
   return v;
 }
 
-std::span<const std::uint8_t> Reader::Companion(const std::string& file, int line) {
+std::span<const std::uint8_t> FormTextReader::Companion(const std::string& file, int line) {
   auto it = companions_.find(file);
   if (it != companions_.end()) return it->second;
   const std::filesystem::path path = base_ / std::filesystem::path(file);
@@ -566,8 +593,8 @@ std::span<const std::uint8_t> Reader::Companion(const std::string& file, int lin
   Fail(line, "companion file " + file + " cannot be read");
 }
 
-PropertyValue Reader::CompanionValue(const std::string& file, Cursor& c, int line,
-                                     bool string_entry) {
+PropertyValue FormTextReader::CompanionValue(const std::string& file, Cursor& c, int line,
+                                             bool string_entry) {
   std::uint64_t offset = 0;
   int digits = 0;
   while (IsHexDigit(c.Peek())) {
@@ -580,9 +607,13 @@ PropertyValue Reader::CompanionValue(const std::string& file, Cursor& c, int lin
   const std::span<const std::uint8_t> bytes = Companion(file, line);
   try {
     if (string_entry) {
-      PropertyValue v =
-          PropertyValue::Scalar(vb::Variant(DecodeString(frx::ReadString(bytes, offset))));
+      std::size_t entry_size = 0;
+      PropertyValue v = PropertyValue::Scalar(
+          vb::Variant(DecodeString(frx::ReadString(bytes, offset, &entry_size))));
       v.in_companion_ = true;
+      const auto entry = bytes.subspan(offset, entry_size);
+      v.companion_entry_ =
+          std::make_shared<const std::vector<std::uint8_t>>(entry.begin(), entry.end());
       return v;
     }
     const std::span<const std::uint8_t> data = frx::ReadPicture(bytes, offset);
@@ -604,7 +635,7 @@ PropertyValue Reader::CompanionValue(const std::string& file, Cursor& c, int lin
   }
 }
 
-PropertyValue Reader::LoadPictureValue(Cursor& c, int line) {
+PropertyValue FormTextReader::LoadPictureValue(Cursor& c, int line) {
   c.SkipSpace();
   if (!c.Eat('(')) Fail(line, "LoadPicture without (\"file\")");
   c.SkipSpace();
@@ -622,6 +653,11 @@ PropertyValue Reader::LoadPictureValue(Cursor& c, int line) {
   std::filesystem::path file(path);
   if (file.is_relative()) file = base_ / file;
   picture.load_file = file;
+  if (auto it = loaded_.find(file); it != loaded_.end()) {
+    picture.picture = it->second.picture;
+    picture.data = it->second.data;
+    return PropertyValue::Picture(std::move(picture));
+  }
   std::vector<std::uint8_t> bytes;
   switch (ReadWholeFile(file, frx::kMaxCompanionBytes, &bytes)) {
     case ReadResult::kOk:
@@ -639,12 +675,13 @@ PropertyValue Reader::LoadPictureValue(Cursor& c, int line) {
     Fail(line, "LoadPicture(\"" + path + "\"): " + e.Detail());
   }
   picture.data = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+  loaded_.emplace(file, picture);
   return PropertyValue::Picture(std::move(picture));
 }
 
 // Control names are unique within a form, except that members of one control array share
 // a name, each with its own Index, and all of one class.
-void Reader::CheckNames(const FormNode& form) const {
+void FormTextReader::CheckNames(const FormNode& form) const {
   struct Seen {
     const FormNode* first;
     std::set<int> indices;
@@ -659,12 +696,14 @@ void Reader::CheckNames(const FormNode& form) const {
       if (!fresh) {
         const std::optional<int> first_index = s.first->Index();
         if (!index && !first_index) {
-          Fail(child.line, "a control named " + child.name + " already exists (line " +
-                               first_line + "); give both an Index to make a control array");
+          Fail(child.line, "a control named " + child.name + " already exists (line " + first_line +
+                               "); give both an Index to make a control array");
         }
         if (!index || !first_index) {
-          Fail(child.line, child.name + " is a control array member on one line and not on the "
-                           "other (line " + first_line + ")");
+          Fail(child.line, child.name +
+                               " is a control array member on one line and not on the "
+                               "other (line " +
+                               first_line + ")");
         }
         if (!EqualsIgnoreCase(child.class_name, s.first->class_name)) {
           Fail(child.line, "control array " + child.name + " mixes " + s.first->class_name +
@@ -681,9 +720,22 @@ void Reader::CheckNames(const FormNode& form) const {
   walk(form);
 }
 
+vb::Error FormFileError(const std::string& source_name, int line, const std::string& reason) {
+  // Reasons quote the file; a huge line is cut short (at a character boundary).
+  constexpr std::size_t kMaxReason = 200;
+  std::string text = reason;
+  if (text.size() > kMaxReason) {
+    std::size_t cut = kMaxReason;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text = text.substr(0, cut) + "...";
+  }
+  return vb::Error(vb::kInvalidPropertyValue,
+                   source_name + ":" + std::to_string(line) + ": " + text);
+}
+
 FormFile ParseFormText(std::string_view bytes, std::string source_name,
                        std::filesystem::path base_dir, const ParseOptions& options) {
-  Reader reader(std::move(source_name), std::move(base_dir), options);
+  FormTextReader reader(std::move(source_name), std::move(base_dir), options);
   return reader.Parse(bytes);
 }
 
@@ -695,9 +747,9 @@ FormFile ParseFormFile(const std::filesystem::path& path, const ParseOptions& op
     case ReadResult::kMissing:
       throw vb::Error(vb::kFileNotFound, path.string() + ": form file not found");
     case ReadResult::kTooLarge:
-      throw vb::Error(vb::kInvalidPropertyValue,
-                      path.string() + ":1: file too large (the limit is " +
-                          std::to_string(kMaxFormFileBytes) + " bytes)");
+      throw vb::Error(vb::kInvalidPropertyValue, path.string() +
+                                                     ":1: file too large (the limit is " +
+                                                     std::to_string(kMaxFormFileBytes) + " bytes)");
     case ReadResult::kUnreadable:
       throw vb::Error(vb::kFileNotFound, path.string() + ": form file cannot be read");
   }

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/host/form_file/form_tree.h"
+#include "platform/vb/error.h"
 
 namespace host::formfile {
 
@@ -28,6 +29,10 @@ struct ParseOptions {
 };
 
 FormFile ParseFormFile(const std::filesystem::path& path, const ParseOptions& options = {});
+
+// The error the reader throws, for checks made later on the tree (the engine's property types,
+// containers): error 380 with the detail "<source_name>:<line>: <reason>".
+vb::Error FormFileError(const std::string& source_name, int line, const std::string& reason);
 
 // `bytes` is the content of a form file; `source_name` names it in errors and `base_dir` is
 // the folder that companion-file and LoadPicture paths are relative to.

@@ -8,7 +8,9 @@ namespace host::formfile {
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SamePixels(const vb::PictureRef& a, const vb::PictureRef& b) {
   if (vb::IsEmpty(a) || vb::IsEmpty(b)) return vb::IsEmpty(a) == vb::IsEmpty(b);
@@ -30,8 +32,8 @@ bool SameList(const PropertyList& a, const PropertyList& b) {
 }  // namespace
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 const PropertyValue* PropertyList::Find(std::string_view key) const {
@@ -66,7 +68,8 @@ bool PropertyList::Remove(std::string_view key) {
 
 PropertyValue PropertyValue::Scalar(vb::Variant value, std::string comment) {
   if (value.IsEmpty() || value.IsObject()) {
-    throw vb::Error(vb::kTypeMismatch, "a scalar property value must be a number, Boolean or String");
+    throw vb::Error(vb::kTypeMismatch,
+                    "a scalar property value must be a number, Boolean or String");
   }
   PropertyValue v{Data(std::move(value))};
   v.comment_ = std::move(comment);
@@ -76,6 +79,32 @@ PropertyValue PropertyValue::Scalar(vb::Variant value, std::string comment) {
 PropertyValue PropertyValue::Hex(std::int32_t value, std::string comment) {
   PropertyValue v = Scalar(vb::Variant(value), std::move(comment));
   v.hex_ = true;
+  return v;
+}
+
+bool IsShortcutText(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == '^' || text[i] == '+' || text[i] == '%')) ++i;
+  auto alnum = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+  };
+  if (i < text.size() && text[i] == '{') {
+    const std::size_t close = text.find('}', i);
+    if (close != text.size() - 1 || close == i + 1) return false;
+    for (std::size_t k = i + 1; k < close; ++k) {
+      if (!alnum(text[k])) return false;
+    }
+    return true;
+  }
+  return i > 0 && i + 1 == text.size() && alnum(text[i]);
+}
+
+PropertyValue PropertyValue::Shortcut(std::string text) {
+  if (!IsShortcutText(text)) {
+    throw vb::Error(vb::kInvalidPropertyValue, "not a menu shortcut: " + text);
+  }
+  PropertyValue v = Scalar(vb::Variant(std::move(text)));
+  v.shortcut_ = true;
   return v;
 }
 
@@ -115,8 +144,15 @@ PropertyValue PropertyValue::FromVariant(const vb::Variant& value, const Propert
     }
     throw vb::Error(vb::kTypeMismatch, "only fonts and pictures can be stored as objects");
   }
-  if (previous && previous->scalar() && *previous->scalar() == value) return *previous;
-  return Scalar(value);
+  if (!previous || !previous->scalar()) return Scalar(value);
+  if (*previous->scalar() == value) return *previous;
+  // A changed value keeps the way the old one was written (hexadecimal, bare shortcut).
+  PropertyValue v = Scalar(value);
+  if (previous->scalar()->kind() == value.kind()) {
+    v.hex_ = previous->hex_;
+    v.shortcut_ = previous->shortcut_ && IsShortcutText(value.ToString());
+  }
+  return v;
 }
 
 vb::Variant PropertyValue::ToVariant() const {

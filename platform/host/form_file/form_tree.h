@@ -26,6 +26,9 @@ inline constexpr std::string_view kStdFontGuid = "{0BE35203-8F91-11CE-9DE3-00AA0
 // Case-insensitive (ASCII) comparison of keys, names and class names.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
+// True for a menu shortcut as the engine writes it: ^X, {F1}, ^{F1}, +{DEL}, %{BKSP}.
+bool IsShortcutText(std::string_view text);
+
 struct Property;
 class PropertyValue;
 
@@ -47,7 +50,7 @@ class PropertyList {
   const Property& operator[](std::size_t i) const { return items_[i]; }
 
  private:
-  friend class Reader;
+  friend class FormTextReader;
   std::vector<Property> items_;
 };
 
@@ -56,6 +59,9 @@ class PropertyList {
 struct PropertyGroup {
   std::string guid;  // with braces as written; empty when the line had none
   PropertyList properties;
+  // The BeginProperty line as read (without indentation); written back while it still names
+  // the same key and class id.
+  std::string begin_line;
 };
 
 // A picture value and where it came from.
@@ -83,6 +89,9 @@ class PropertyValue {
   static PropertyValue Scalar(vb::Variant value, std::string comment = {});
   // A Long written in hexadecimal, `&H8000000F&`, as the engine writes colours.
   static PropertyValue Hex(std::int32_t value, std::string comment = {});
+  // A menu shortcut written bare as the engine does (`^X`, `{F1}`, `+{DEL}`); the scalar is
+  // the String of that text. Throws vb::Error(380) for text that is not a shortcut.
+  static PropertyValue Shortcut(std::string text);
   static PropertyValue Font(vb::FontRef font);
   static PropertyValue Picture(PictureValue picture);
   static PropertyValue Picture(vb::PictureRef picture);
@@ -90,7 +99,8 @@ class PropertyValue {
   // The value a property bag stores for `value`: a font or picture object becomes a Font or
   // Picture value, anything else a scalar. When `previous` (the value read from the file for
   // the same key) holds the same value, its source text, comment and picture bytes are kept,
-  // so saving an unchanged control gives back the text it was loaded from.
+  // so saving an unchanged control gives back the text it was loaded from; a changed scalar of
+  // the same type keeps being written in hexadecimal or as a bare shortcut.
   static PropertyValue FromVariant(const vb::Variant& value,
                                    const PropertyValue* previous = nullptr);
 
@@ -103,6 +113,7 @@ class PropertyValue {
 
   const std::string& comment() const { return comment_; }
   bool hex() const { return hex_; }
+  bool shortcut() const { return shortcut_; }
   // True for a string read from (and written back to) the companion file.
   bool in_companion() const { return in_companion_; }
   // The value as a property bag hands it out: the scalar, the font or picture object (a null
@@ -114,8 +125,8 @@ class PropertyValue {
   bool SameAs(const PropertyValue& other) const;
 
  private:
-  friend class Reader;
-  friend class Writer;
+  friend class FormTextReader;
+  friend class FormTextWriter;
   using Data = std::variant<vb::Variant, vb::FontRef, PictureValue, PropertyGroup>;
   explicit PropertyValue(Data data) : data_(std::move(data)) {}
 
@@ -123,14 +134,18 @@ class PropertyValue {
   struct FontSource {
     vb::StdFont attributes;
     std::string guid;
+    std::string begin_line;          // without indentation
     std::vector<std::string> lines;  // the block's body, without indentation
   };
 
   Data data_;
   std::string comment_;
   bool hex_ = false;
+  bool shortcut_ = false;
   bool in_companion_ = false;
   std::string source_;  // the line from the key on, as read (scalars only)
+  // The companion-file entry a string was read from, reused while the value is unchanged.
+  std::shared_ptr<const std::vector<std::uint8_t>> companion_entry_;
   std::shared_ptr<const FontSource> font_source_;
 };
 
@@ -147,6 +162,9 @@ struct FormNode {
   PropertyList properties;
   std::vector<FormNode> children;  // controls and menus in file order
   int line = 0;                    // line of the `Begin`, 0 for a node made in memory
+  // The Begin line as read (without indentation, trailing spaces kept); written back while it
+  // still names the same class and name.
+  std::string begin_line;
 
   // The control-array index (`Index = n`), absent for a control outside an array. It is an
   // ordinary property, so it keeps its place among the others.

@@ -21,7 +21,9 @@ bool IsIdentStart(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
          static_cast<unsigned char>(c) >= 0x80;
 }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsIdentChar(char c) {
+  return IsIdentStart(c) || (c >= '0' && c <= '9');
+}
 
 bool ValidName(std::string_view s, bool dotted, bool key) {
   if (s.empty() || !IsIdentStart(s.front())) return false;
@@ -29,6 +31,20 @@ bool ValidName(std::string_view s, bool dotted, bool key) {
     if (!IsIdentChar(c) && !((dotted || key) && c == '.') && !(key && (c == '(' || c == ')'))) {
       return false;
     }
+  }
+  return true;
+}
+
+bool SingleLine(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+bool ValidGuid(std::string_view s) {
+  if (s.empty()) return true;
+  if (s.size() < 2 || s.front() != '{' || s.back() != '}') return false;
+  for (char c : s.substr(1, s.size() - 2)) {
+    const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    if (!hex && c != '-') return false;
   }
   return true;
 }
@@ -79,10 +95,10 @@ std::string HexText(const vb::Variant& v) {
 
 }  // namespace
 
-class Writer {
+class FormTextWriter {
  public:
-  Writer(const FormFile& file, std::string companion_name, std::filesystem::path form_dir,
-         const WriteOptions& options, TextEncoding encoding)
+  FormTextWriter(const FormFile& file, std::string companion_name, std::filesystem::path form_dir,
+                 const WriteOptions& options, TextEncoding encoding)
       : file_(file),
         companion_(std::move(companion_name)),
         dir_(std::move(form_dir)),
@@ -90,6 +106,15 @@ class Writer {
         encoding_(encoding) {}
 
   RenderedForm Render() {
+    if (file_.newline != "\r\n" && file_.newline != "\n") {
+      throw vb::Error(vb::kInvalidPropertyValue, "a form file's lines end in CR LF or LF");
+    }
+    if (!SingleLine(file_.version)) {
+      throw vb::Error(vb::kInvalidPropertyValue, "bad VERSION " + file_.version);
+    }
+    for (const std::string& line : file_.header_lines) {
+      if (!SingleLine(line)) throw vb::Error(vb::kInvalidPropertyValue, "bad header line");
+    }
     if (!file_.version.empty()) Line("VERSION " + file_.version);
     for (const std::string& line : file_.header_lines) Line(line);
     Node(file_.form, 0);
@@ -103,10 +128,21 @@ class Writer {
   bool lossy() const { return lossy_; }
 
  private:
-  static std::string Indent(int depth) { return std::string(static_cast<std::size_t>(depth) * 3, ' '); }
+  static std::string Indent(int depth) {
+    return std::string(static_cast<std::size_t>(depth) * 3, ' ');
+  }
   void Line(std::string_view text) {
     out_ += text;
     out_ += file_.newline;
+  }
+  // The line as read when it says the same as the line the writer would make (it may differ
+  // in trailing spaces), else the writer's line.
+  static std::string Reused(const std::string& read, const std::string& made) {
+    std::string_view trimmed = read;
+    while (!trimmed.empty() && (trimmed.back() == ' ' || trimmed.back() == '\t')) {
+      trimmed.remove_suffix(1);
+    }
+    return trimmed == made ? read : made;
   }
   static std::string Padded(const std::string& key) {
     std::string out = key;
@@ -116,11 +152,11 @@ class Writer {
 
   void Node(const FormNode& node, int depth) {
     if (!ValidName(node.class_name, true, false) || !ValidName(node.name, false, false)) {
-      throw vb::Error(vb::kInvalidPropertyValue,
-                      "cannot write a control with class \"" + node.class_name + "\" and name \"" +
-                          node.name + "\"");
+      throw vb::Error(vb::kInvalidPropertyValue, "cannot write a control with class \"" +
+                                                     node.class_name + "\" and name \"" +
+                                                     node.name + "\"");
     }
-    Line(Indent(depth) + "Begin " + node.class_name + " " + node.name);
+    Line(Indent(depth) + Reused(node.begin_line, "Begin " + node.class_name + " " + node.name));
     Properties(node.properties, depth + 1);
     for (const FormNode& child : node.children) Node(child, depth + 1);
     Line(Indent(depth) + "End");
@@ -129,7 +165,8 @@ class Writer {
   void Properties(const PropertyList& list, int depth) {
     for (const Property& p : list) {
       if (!ValidName(p.key, true, true)) {
-        throw vb::Error(vb::kInvalidPropertyValue, "cannot write a property named \"" + p.key + "\"");
+        throw vb::Error(vb::kInvalidPropertyValue,
+                        "cannot write a property named \"" + p.key + "\"");
       }
       Entry(p, depth);
     }
@@ -146,8 +183,12 @@ class Writer {
       case PropertyValue::Kind::Picture:
         return Picture(p, indent);
       case PropertyValue::Kind::Group:
-        Line(indent + "BeginProperty " + p.key +
-             (v.group()->guid.empty() ? "" : " " + v.group()->guid));
+        if (!ValidGuid(v.group()->guid)) {
+          throw vb::Error(vb::kInvalidPropertyValue, "bad class id for " + p.key);
+        }
+        Line(indent + Reused(v.group()->begin_line,
+                             "BeginProperty " + p.key +
+                                 (v.group()->guid.empty() ? "" : " " + v.group()->guid)));
         Properties(v.group()->properties, depth + 1);
         Line(indent + "EndProperty");
         return;
@@ -163,7 +204,14 @@ class Writer {
       const TextEncoding encoding =
           encoding_ == TextEncoding::Ansi ? TextEncoding::Ansi : TextEncoding::Utf8;
       if (!EncodeText(value.ToString(), encoding, &bytes)) lossy_ = true;
-      const std::uint32_t offset = frx::AppendString(frx_, bytes);
+      // The entry as read is reused while it holds the same bytes in this encoding.
+      std::size_t read_size = 0;
+      const bool same_entry =
+          v.companion_entry_ &&
+          frx::ReadString(*v.companion_entry_, 0, &read_size) == std::string_view(bytes) &&
+          read_size == v.companion_entry_->size();
+      const std::uint32_t offset =
+          same_entry ? frx::AppendEntry(frx_, *v.companion_entry_) : frx::AppendString(frx_, bytes);
       std::string text = "$" + Quote(companion_) + ":" + frx::FormatOffset(offset);
       if (!v.comment().empty()) text += "  '" + v.comment();
       Line(indent + Padded(p.key) + text);
@@ -192,7 +240,7 @@ class Writer {
         text = Shortest(value.ToDouble());
         break;
       case vb::Variant::Kind::String:
-        text = Quote(value.ToString());
+        text = v.shortcut() ? value.ToString() : Quote(value.ToString());
         break;
       default:
         throw vb::Error(vb::kTypeMismatch, "cannot write " + p.key + ": not a scalar");
@@ -215,7 +263,9 @@ class Writer {
     const std::string inner = Indent(depth + 1);
     const auto& source = v.font_source_;
     if (source && source->attributes.SameAttributes(font)) {
-      Line(indent + "BeginProperty " + p.key + (source->guid.empty() ? "" : " " + source->guid));
+      Line(indent +
+           Reused(source->begin_line,
+                  "BeginProperty " + p.key + (source->guid.empty() ? "" : " " + source->guid)));
       for (const std::string& line : source->lines) Line(inner + line);
       Line(indent + "EndProperty");
       return;
@@ -281,11 +331,11 @@ std::filesystem::path CompanionPathFor(const std::filesystem::path& form_path) {
 
 RenderedForm RenderFormFile(const FormFile& file, const std::string& companion_name,
                             const std::filesystem::path& form_dir, const WriteOptions& options) {
-  Writer writer(file, companion_name, form_dir, options, file.encoding);
+  FormTextWriter writer(file, companion_name, form_dir, options, file.encoding);
   RenderedForm rendered = writer.Render();
   if (writer.lossy()) {
     // The ANSI code page cannot hold every character: write UTF-8 so that nothing is lost.
-    Writer utf8(file, companion_name, form_dir, options, TextEncoding::Utf8);
+    FormTextWriter utf8(file, companion_name, form_dir, options, TextEncoding::Utf8);
     rendered = utf8.Render();
   }
   return rendered;
@@ -296,8 +346,11 @@ void WriteFormFile(const FormFile& file, const std::filesystem::path& path,
   std::filesystem::path dir = path.parent_path();
   if (dir.empty()) dir = ".";
   const std::filesystem::path companion = CompanionPathFor(path);
-  const RenderedForm rendered =
-      RenderFormFile(file, companion.filename().string(), dir, options);
+  if (companion == path) {
+    throw vb::Error(vb::kInvalidPropertyValue,
+                    path.string() + ": a form file cannot have the companion file's extension");
+  }
+  const RenderedForm rendered = RenderFormFile(file, companion.filename().string(), dir, options);
   std::filesystem::path companion_temp;
   if (!rendered.companion.empty()) {
     companion_temp = WriteTemporary(

@@ -22,8 +22,8 @@ struct WriteOptions {
 };
 
 struct RenderedForm {
-  std::string text;                    // the form file's bytes
-  std::vector<std::uint8_t> companion;  // empty when nothing needs the companion file
+  std::string text;                            // the form file's bytes
+  std::vector<std::uint8_t> companion;         // empty when nothing needs the companion file
   TextEncoding encoding = TextEncoding::Utf8;  // the encoding actually used
 };
 
@@ -36,7 +36,8 @@ std::filesystem::path CompanionPathFor(const std::filesystem::path& form_path);
 // Throws vb::Error(380) for a tree that cannot be written (bad names or keys, non-finite
 // numbers) and vb::Error(481) for a picture that cannot be encoded.
 RenderedForm RenderFormFile(const FormFile& file, const std::string& companion_name,
-                            const std::filesystem::path& form_dir, const WriteOptions& options = {});
+                            const std::filesystem::path& form_dir,
+                            const WriteOptions& options = {});
 
 // Writes the form and its companion file: both go to temporary files first, then the
 // companion file and then the form are renamed into place. On failure (vb::Error 75 for the

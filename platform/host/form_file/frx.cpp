@@ -9,9 +9,9 @@ namespace host::formfile::frx {
 namespace {
 
 [[noreturn]] void Fail(std::size_t offset, const std::string& reason) {
-  throw vb::Error(vb::kInvalidPropertyValue,
-                  "companion entry at " + FormatOffset(static_cast<std::uint32_t>(offset)) +
-                      ": " + reason);
+  throw vb::Error(
+      vb::kInvalidPropertyValue,
+      "companion entry at " + FormatOffset(static_cast<std::uint32_t>(offset)) + ": " + reason);
 }
 
 bool Has(std::span<const std::uint8_t> file, std::size_t offset, std::size_t count) {
@@ -57,7 +57,8 @@ std::span<const std::uint8_t> ReadPicture(std::span<const std::uint8_t> file, st
   return file.subspan(offset + 12, size);
 }
 
-std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offset) {
+std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offset,
+                            std::size_t* entry_size) {
   if (offset >= file.size()) Fail(offset, "beyond the end of the file");
   std::size_t at = offset + 1;
   std::size_t size = file[offset];
@@ -70,8 +71,15 @@ std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offs
       size = U32(file, at);
       at += 4;
     }
+  } else if (Has(file, offset, 4) && file[offset + 2] == 0 && file[offset + 3] == 0 &&
+             Has(file, offset + 4, U32(file, offset))) {
+    // A four-byte length: read as a one-byte length it would make text with NUL characters,
+    // which the one-byte form never holds.
+    size = U32(file, offset);
+    at = offset + 4;
   }
   if (!Has(file, at, size)) Fail(offset, "string data cut short");
+  if (entry_size) *entry_size = at - offset + size;
   return {reinterpret_cast<const char*>(file.data() + at), size};
 }
 
@@ -94,7 +102,9 @@ std::uint32_t AppendString(std::vector<std::uint8_t>& file, std::string_view byt
   }
   const std::uint32_t offset = NextOffset(file, bytes.size() + 7);
   const auto size = static_cast<std::uint32_t>(bytes.size());
-  if (size < 0xFF) {
+  // The one-byte form only where it cannot be taken for a four-byte length.
+  const bool one_byte = size < 0xFF && size >= 3 && (bytes[1] != 0 || bytes[2] != 0);
+  if (one_byte) {
     file.push_back(static_cast<std::uint8_t>(size));
   } else if (size < 0xFFFF) {
     file.push_back(0xFF);
@@ -104,6 +114,12 @@ std::uint32_t AppendString(std::vector<std::uint8_t>& file, std::string_view byt
     PutU32(file, size);
   }
   file.insert(file.end(), bytes.begin(), bytes.end());
+  return offset;
+}
+
+std::uint32_t AppendEntry(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> entry) {
+  const std::uint32_t offset = NextOffset(file, entry.size());
+  file.insert(file.end(), entry.begin(), entry.end());
   return offset;
 }
 

@@ -7,7 +7,9 @@
 // Picture entry: u32 (n + 8), the signature "lt\0\0", u32 n, then the n bytes of the picture
 // file as loaded (BMP, ICO, GIF, JPEG, PNG). n = 0 is an empty picture.
 // String entry: one length byte n < 255 and n bytes; or 0xFF, u16 n (n < 65535) and n bytes;
-// or 0xFF 0xFF 0xFF, u32 n and n bytes. Integers are little-endian.
+// or 0xFF 0xFF 0xFF, u32 n and n bytes; or (read only, as the engine stores some texts) u32 n
+// and n bytes, recognised by the zero third and fourth bytes. Integers are little-endian. The
+// writer uses the one-byte form only where it cannot be mistaken for the four-byte one.
 //
 // Every read is bounds-checked; a bad entry throws vb::Error(380) with the reason.
 
@@ -25,12 +27,16 @@ inline constexpr std::size_t kMaxCompanionBytes = 64u * 1024 * 1024;
 
 // The picture bytes of the entry at `offset`.
 std::span<const std::uint8_t> ReadPicture(std::span<const std::uint8_t> file, std::size_t offset);
-// The string bytes of the entry at `offset` (in the form file's encoding).
-std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offset);
+// The string bytes of the entry at `offset` (in the form file's encoding); `entry_size`, when
+// given, receives the size of the whole entry.
+std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offset,
+                            std::size_t* entry_size = nullptr);
 
 // Append an entry and return its offset.
 std::uint32_t AppendPicture(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> data);
 std::uint32_t AppendString(std::vector<std::uint8_t>& file, std::string_view bytes);
+// Appends an entry exactly as it was read from another companion file.
+std::uint32_t AppendEntry(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> entry);
 
 // An offset as the form text writes it: upper-case hexadecimal, at least four digits.
 std::string FormatOffset(std::uint32_t offset);

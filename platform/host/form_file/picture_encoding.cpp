@@ -13,7 +13,8 @@ namespace {
 std::uint8_t Unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
   if (alpha == 0) return 0;
   if (alpha == 255) return static_cast<std::uint8_t>(channel);
-  return static_cast<std::uint8_t>(std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha));
+  return static_cast<std::uint8_t>(
+      std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha));
 }
 
 std::vector<std::uint8_t> EncodePng(const vb::PixelBuffer& pixels) {
@@ -61,9 +62,9 @@ std::vector<std::uint8_t> EncodePicture(const vb::StdPicture& picture) {
   std::vector<std::uint8_t> png = EncodePng(pixels);
   if (picture.Type() != vb::vbPicTypeIcon || pixels.width > 256 || pixels.height > 256) return png;
   std::vector<std::uint8_t> ico;
-  PutU16(ico, 0);  // reserved
-  PutU16(ico, 1);  // icon
-  PutU16(ico, 1);  // one image
+  PutU16(ico, 0);                                                 // reserved
+  PutU16(ico, 1);                                                 // icon
+  PutU16(ico, 1);                                                 // one image
   ico.push_back(static_cast<std::uint8_t>(pixels.width & 0xFF));  // 0 stands for 256
   ico.push_back(static_cast<std::uint8_t>(pixels.height & 0xFF));
   ico.push_back(0);  // no palette

@@ -19,8 +19,8 @@ FormFile SmallForm(const std::string& caption) {
   file.form.class_name = "VB.Form";
   file.form.name = "Form1";
   file.form.Set("Caption", PropertyValue::Scalar(vb::Variant(caption)));
-  file.form.Set("Icon", PropertyValue::Picture(vb::MakeBitmapPicture(
-                            vb::PixelBuffer{1, 1, {0xFF00FF00u}, false})));
+  file.form.Set("Icon", PropertyValue::Picture(
+                            vb::MakeBitmapPicture(vb::PixelBuffer{1, 1, {0xFF00FF00u}, false})));
   return file;
 }
 
@@ -45,10 +45,21 @@ TEST_F(AtomicWrite, FailureLeavesTheOldFilesAlone) {
     int number;
   };
   FormFile bad_name = SmallForm("new");
-  bad_name.form.children.push_back(FormNode{"VB.Label", "two words", {}, {}, 0});
+  FormNode label;
+  label.class_name = "VB.Label";
+  label.name = "two words";
+  bad_name.form.children.push_back(label);
   FormFile bad_number = SmallForm("new");
   bad_number.form.Set("Left", PropertyValue::Scalar(vb::Variant(1.0 / 0.0)));
+  FormFile bad_newline = SmallForm("new");
+  bad_newline.newline = "\r";
+  FormFile bad_guid = SmallForm("new");
+  bad_guid.form.Set("Other", PropertyValue::Group({"{12}\r\nEnd", {}, ""}));
   const std::vector<Case> cases = {
+      {"bad newline", bad_newline, path, vb::kInvalidPropertyValue},
+      {"bad class id", bad_guid, path, vb::kInvalidPropertyValue},
+      {"form named like its companion", SmallForm("new"), dir_ / "Form1.frx",
+       vb::kInvalidPropertyValue},
       {"bad control name", bad_name, path, vb::kInvalidPropertyValue},
       {"number not finite", bad_number, path, vb::kInvalidPropertyValue},
       {"missing folder", SmallForm("new"), dir_ / "none" / "Form1.frm", 75},

@@ -25,7 +25,9 @@ struct Damage {
   std::string reason;
 };
 
-std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+  return {s.begin(), s.end()};
+}
 
 std::string Nested(int levels) {
   std::string text;
@@ -49,59 +51,142 @@ std::vector<Damage> Cases() {
   short_entry.resize(20);
   return {
       {"extra End", head + "End\nEnd\n", {}, 4, "unexpected text after the form's End"},
-      {"missing End", head + "   Begin VB.Label Label1\n   End\n", {}, 4,
+      {"missing End",
+       head + "   Begin VB.Label Label1\n   End\n",
+       {},
+       4,
        "end of file before the End of Form1 (Begin at line 2)"},
       {"BeginProperty closed by End",
-       head + "   BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}\n      Name = \"A\"\nEnd\n",
-       {}, 5, "missing EndProperty of Font (BeginProperty at line 3)"},
-      {"BeginProperty at end of file", head + "   BeginProperty Font\n      Name = \"A\"\n", {}, 4,
+       head + "   BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}\n      Name = "
+              "\"A\"\nEnd\n",
+       {},
+       5,
+       "missing EndProperty of Font (BeginProperty at line 3)"},
+      {"BeginProperty at end of file",
+       head + "   BeginProperty Font\n      Name = \"A\"\n",
+       {},
+       4,
        "end of file before the EndProperty of Font"},
-      {"EndProperty alone", head + "   EndProperty\nEnd\n", {}, 3, "EndProperty without BeginProperty"},
+      {"EndProperty alone",
+       head + "   EndProperty\nEnd\n",
+       {},
+       3,
+       "EndProperty without BeginProperty"},
       {"bad value", head + "   Left = abc\nEnd\n", {}, 3, "bad value"},
       {"unterminated string", head + "   Caption = \"Mail\nEnd\n", {}, 3, "unterminated string"},
-      {"text after the value", head + "   Left = 5 6\nEnd\n", {}, 3, "unexpected text after the value"},
+      {"text after the value",
+       head + "   Left = 5 6\nEnd\n",
+       {},
+       3,
+       "unexpected text after the value"},
       {"number out of range", head + "   Left = 1E999\nEnd\n", {}, 3, "number out of range"},
       {"hex without digits", head + "   BackColor = &HXYZ&\nEnd\n", {}, 3, "&H without digits"},
-      {"key twice", head + "   Left = 1\n   LEFT = 2\nEnd\n", {}, 4, "LEFT given twice (first at line 3)"},
+      {"key twice",
+       head + "   Left = 1\n   LEFT = 2\nEnd\n",
+       {},
+       4,
+       "LEFT given twice (first at line 3)"},
       {"missing value", head + "   Left =\nEnd\n", {}, 3, "missing value for Left"},
-      {"bad Index", head + "   Begin VB.Label L\n      Index = -1\n   End\nEnd\n", {}, 4, "Index must be"},
-      {"unknown font attribute", head + "   BeginProperty Font\n      Colour = 5\n   EndProperty\nEnd\n",
-       {}, 4, "unknown font attribute Colour"},
-      {"bad font size", head + "   BeginProperty Font\n      Size = 0\n   EndProperty\nEnd\n", {}, 4,
+      {"bad Index",
+       head + "   Begin VB.Label L\n      Index = -1\n   End\nEnd\n",
+       {},
+       4,
+       "Index must be"},
+      {"unknown font attribute",
+       head + "   BeginProperty Font\n      Colour = 5\n   EndProperty\nEnd\n",
+       {},
+       4,
+       "unknown font attribute Colour"},
+      {"bad font size",
+       head + "   BeginProperty Font\n      Size = 0\n   EndProperty\nEnd\n",
+       {},
+       4,
        "bad value for the font's Size"},
       {"unknown syntax", head + "   Dim x\nEnd\n", {}, 3, "unknown syntax"},
-      {"Begin without a name", head + "   Begin VB.Label\n   End\nEnd\n", {}, 3, "without a control name"},
+      {"huge unknown line",
+       head + "   " + std::string(100000, 'x') + "\nEnd\n",
+       {},
+       3,
+       "unknown syntax: \"xxx"},
+      {"bad menu shortcut", head + "   Shortcut = ^{F1\nEnd\n", {}, 3, "bad menu shortcut ^{F1"},
+      {"bare $", head + "   Text = $5\nEnd\n", {}, 3, "$ must start a companion-file reference"},
+      {"Begin without a name",
+       head + "   Begin VB.Label\n   End\nEnd\n",
+       {},
+       3,
+       "without a control name"},
       {"text before Begin", "Hello\nBegin VB.Form Form1\nEnd\n", {}, 1, "before the form's Begin"},
       {"empty file", "", {}, 1, "no Begin block"},
-      {"companion file missing", head + "   Icon = \"Form1.frx\":0000\nEnd\n", {}, 3,
+      {"companion file missing",
+       head + "   Icon = \"Form1.frx\":0000\nEnd\n",
+       {},
+       3,
        "companion file Form1.frx not found"},
-      {"offset beyond the companion file", head + "   Icon = \"Form1.frx\":0100\nEnd\n",
-       {{"Form1.frx", PictureEntry(MakeBmp(1, 1, [](int, int) { return 0u; }))}}, 3,
+      {"offset beyond the companion file",
+       head + "   Icon = \"Form1.frx\":0100\nEnd\n",
+       {{"Form1.frx", PictureEntry(MakeBmp(1, 1, [](int, int) { return 0u; }))}},
+       3,
        "at 0100: beyond the end"},
-      {"short companion entry", head + "   Icon = \"Form1.frx\":0000\nEnd\n",
-       {{"Form1.frx", short_entry}}, 3, "picture data cut short"},
-      {"companion header cut", head + "   Icon = \"Form1.frx\":0000\nEnd\n",
-       {{"Form1.frx", Bytes("\x10\x00\x00")}}, 3, "picture header cut short"},
-      {"not a picture entry", head + "   Icon = \"Form1.frx\":0000\nEnd\n",
-       {{"Form1.frx", std::vector<std::uint8_t>(16, 0)}}, 3, "no \"lt\" signature"},
-      {"corrupt picture in the companion", head + "   Icon = \"Form1.frx\":0000\nEnd\n",
-       {{"Form1.frx", PictureEntry(corrupt_bmp)}}, 3,
+      {"short companion entry",
+       head + "   Icon = \"Form1.frx\":0000\nEnd\n",
+       {{"Form1.frx", short_entry}},
+       3,
+       "picture data cut short"},
+      {"companion header cut",
+       head + "   Icon = \"Form1.frx\":0000\nEnd\n",
+       {{"Form1.frx", Bytes("\x10\x00\x00")}},
+       3,
+       "picture header cut short"},
+      {"not a picture entry",
+       head + "   Icon = \"Form1.frx\":0000\nEnd\n",
+       {{"Form1.frx", std::vector<std::uint8_t>(16, 0)}},
+       3,
+       "no \"lt\" signature"},
+      {"corrupt picture in the companion",
+       head + "   Icon = \"Form1.frx\":0000\nEnd\n",
+       {{"Form1.frx", PictureEntry(corrupt_bmp)}},
+       3,
        "bad picture in companion file Form1.frx at 0000: bmp: "},
-      {"companion string cut", head + "   Text = $\"Form1.frx\":0000\nEnd\n",
-       {{"Form1.frx", Bytes("\x10" "abc")}}, 3, "string data cut short"},
-      {"LoadPicture of a missing file", head + "   Icon = LoadPicture(\"icons/none.png\")\nEnd\n", {}, 3,
+      {"companion string cut",
+       head + "   Text = $\"Form1.frx\":0000\nEnd\n",
+       {{"Form1.frx", Bytes("\x10"
+                            "abc")}},
+       3,
+       "string data cut short"},
+      {"LoadPicture of a missing file",
+       head + "   Icon = LoadPicture(\"icons/none.png\")\nEnd\n",
+       {},
+       3,
        "LoadPicture: file icons/none.png not found"},
-      {"LoadPicture of a corrupt file", head + "   Icon = LoadPicture(\"bad.png\")\nEnd\n",
-       {{"bad.png", Bytes("\x89PNG\r\n\x1a\n garbage")}}, 3, "LoadPicture(\"bad.png\"): "},
-      {"binary garbage", std::string("\x00\x01\x02\xFF\xFE", 5) + "Begin", {}, 1,
+      {"LoadPicture of a corrupt file",
+       head + "   Icon = LoadPicture(\"bad.png\")\nEnd\n",
+       {{"bad.png", Bytes("\x89PNG\r\n\x1a\n garbage")}},
+       3,
+       "LoadPicture(\"bad.png\"): "},
+      {"binary garbage",
+       std::string("\x00\x01\x02\xFF\xFE", 5) + "Begin",
+       {},
+       1,
        "unexpected control character 0x00"},
-      {"garbage on a later line", head + std::string("   \x7F\x05\n", 6) + "End\n", {}, 3,
+      {"garbage on a later line",
+       head + std::string("   \x7F\x05\n", 6) + "End\n",
+       {},
+       3,
        "unexpected control character 0x05"},
-      {"not UTF-8 after a byte-order mark", "\xEF\xBB\xBF" + head + "   Caption = \"\xC3\"\nEnd\n", {},
-       3, "not UTF-8"},
-      {"Begin blocks nested too deeply", Nested(kMaxNesting + 1), {}, kMaxNesting + 1,
+      {"not UTF-8 after a byte-order mark",
+       "\xEF\xBB\xBF" + head + "   Caption = \"\xC3\"\nEnd\n",
+       {},
+       3,
+       "not UTF-8"},
+      {"Begin blocks nested too deeply",
+       Nested(kMaxNesting + 1),
+       {},
+       kMaxNesting + 1,
        "nested too deeply"},
-      {"property groups nested too deeply", NestedGroups(kMaxNesting + 1), {}, kMaxNesting + 1,
+      {"property groups nested too deeply",
+       NestedGroups(kMaxNesting + 1),
+       {},
+       kMaxNesting + 1,
        "nested too deeply"},
       {"file too large", std::string(kMaxFormFileBytes + 1, ' '), {}, 1, "file too large"},
   };
@@ -139,17 +224,18 @@ TEST_F(Damaged, MissingFormFileIsFileNotFound) {
 TEST_F(Damaged, UnknownClassIsRefusedThroughTheHook) {
   ParseOptions options;
   options.accept_class = [](std::string_view name) { return name != "VB.Unknown"; };
-  const fs::path path = Put("Form1.frm", "Begin VB.Form Form1\n   Begin VB.Unknown X\n   End\nEnd\n");
-  ExpectRefused([&] { ParseFormFile(path, options); }, path.string(), 2, "unknown class VB.Unknown");
+  const fs::path path =
+      Put("Form1.frm", "Begin VB.Form Form1\n   Begin VB.Unknown X\n   End\nEnd\n");
+  ExpectRefused([&] { ParseFormFile(path, options); }, path.string(), 2,
+                "unknown class VB.Unknown");
   EXPECT_NO_THROW(ParseFormFile(path));
 }
 
 // Mutated and truncated copies of a valid form (with a companion picture and a LoadPicture)
 // are either read or refused with vb::Error; nothing else escapes and nothing crashes.
 TEST_F(Damaged, MutatedBytesNeverCrash) {
-  std::vector<std::uint8_t> frx = PictureEntry(MakeBmp(4, 4, [](int x, int y) {
-    return static_cast<std::uint32_t>(x * 0x111111 + y);
-  }));
+  std::vector<std::uint8_t> frx = PictureEntry(
+      MakeBmp(4, 4, [](int x, int y) { return static_cast<std::uint32_t>(x * 0x111111 + y); }));
   const std::string tag_offset = host::formfile::frx::FormatOffset(
       host::formfile::frx::AppendString(frx, "line one\r\nline two"));
   const std::string text =
@@ -159,7 +245,9 @@ TEST_F(Damaged, MutatedBytesNeverCrash) {
       "   Caption         =   \"Mail \"\"x\"\"\"  'c\r\n"
       "   BackColor       =   &H8000000F&\r\n"
       "   Icon            =   \"Form1.frx\":0000\r\n"
-      "   Tag             =   $\"Form1.frx\":" + tag_offset + "\r\n"
+      "   Tag             =   $\"Form1.frx\":" +
+      tag_offset +
+      "\r\n"
       "   Begin QuorinSkinForVB6.QuorinSkin Skin1\r\n"
       "      Index           =   0\r\n"
       "      Picture         =   LoadPicture(\"p.bmp\")\r\n"
@@ -194,15 +282,17 @@ TEST_F(Damaged, MutatedBytesNeverCrash) {
         if (round % 8 == 2) f.resize(pick(f.size()));
         break;
       case 3:  // duplicate or delete a line
-        {
-          const std::size_t at = t.find('\n', pick(t.size()));
-          const std::size_t end = t.find('\n', at == std::string::npos ? 0 : at + 1);
-          if (at != std::string::npos && end != std::string::npos) {
-            const std::string line = t.substr(at + 1, end - at);
-            if (round % 8 == 3) t.erase(at + 1, end - at); else t.insert(at + 1, line);
-          }
+      {
+        const std::size_t at = t.find('\n', pick(t.size()));
+        const std::size_t end = t.find('\n', at == std::string::npos ? 0 : at + 1);
+        if (at != std::string::npos && end != std::string::npos) {
+          const std::string line = t.substr(at + 1, end - at);
+          if (round % 8 == 3)
+            t.erase(at + 1, end - at);
+          else
+            t.insert(at + 1, line);
         }
-        break;
+      } break;
     }
     if (f != frx) Put("Form1.frx", f);
     try {

@@ -54,8 +54,8 @@ TEST(ControlArrays, ClashingNamesAreRefused) {
        "a control named label1 already exists (line 2)"},
       {"Index on one only", block("VB.Label", "Label1", "0"), block("VB.Label", "Label1", ""),
        "control array member on one line and not on the other"},
-      {"Index on the second only", block("VB.Label", "Label1", ""), block("VB.Label", "Label1", "1"),
-       "control array member on one line and not on the other"},
+      {"Index on the second only", block("VB.Label", "Label1", ""),
+       block("VB.Label", "Label1", "1"), "control array member on one line and not on the other"},
       {"same Index twice", block("VB.Label", "Label1", "3"), block("VB.Label", "Label1", "3"),
        "Label1(3) already exists"},
       {"classes mixed", block("VB.Label", "Label1", "0"), block("VB.TextBox", "Label1", "1"),
@@ -65,7 +65,8 @@ TEST(ControlArrays, ClashingNamesAreRefused) {
     SCOPED_TRACE(c.label);
     const std::string text = "Begin VB.Form Form1\n" + c.first + c.second + "End\n";
     const int second_line = c.first.find("Index") == std::string::npos ? 4 : 5;
-    ExpectRefused([&] { ParseFormText(text, "Form1.frm", "."); }, "Form1.frm", second_line, c.reason);
+    ExpectRefused([&] { ParseFormText(text, "Form1.frm", "."); }, "Form1.frm", second_line,
+                  c.reason);
   }
 }
 

@@ -18,7 +18,9 @@ using host::formfile::WriteOptions;
 
 using Pictures = ScratchDir;
 
-std::uint32_t Rgb(int x, int y) { return static_cast<std::uint32_t>(0x102030 + x * 0x40 + y * 0x400000); }
+std::uint32_t Rgb(int x, int y) {
+  return static_cast<std::uint32_t>(0x102030 + x * 0x40 + y * 0x400000);
+}
 
 vb::PixelBuffer Checker(int width, int height) {
   vb::PixelBuffer buffer;
@@ -71,7 +73,8 @@ TEST_F(Pictures, MemoryPicturesRoundTripThroughTheCompanionFile) {
   const std::string text = Read(path);
   EXPECT_NE(text.find("   Icon            =   \"Main.frx\":0000\r\n"), std::string::npos) << text;
   char second[64];
-  std::snprintf(second, sizeof second, "      Picture         =   \"Main.frx\":%04X\r\n", first + 12);
+  std::snprintf(second, sizeof second, "      Picture         =   \"Main.frx\":%04X\r\n",
+                first + 12);
   EXPECT_NE(text.find(second), std::string::npos) << text;
 
   const FormFile back = ParseFormFile(path);
@@ -99,10 +102,11 @@ TEST_F(Pictures, EngineCompanionFileWithBmpReadsAndRewritesIdentically) {
   frx.insert(frx.end(), empty_entry.begin(), empty_entry.end());
   Put("Form1.frx", frx);
   char text[256];
-  std::snprintf(text, sizeof text,
-                "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Picture         =   \"Form1.frx\":0000\r\n"
-                "   Icon            =   \"Form1.frx\":%04zX\r\nEnd\r\n",
-                second);
+  std::snprintf(
+      text, sizeof text,
+      "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Picture         =   \"Form1.frx\":0000\r\n"
+      "   Icon            =   \"Form1.frx\":%04zX\r\nEnd\r\n",
+      second);
   const fs::path path = Put("Form1.frm", std::string(text));
 
   const FormFile file = ParseFormFile(path);
@@ -110,7 +114,8 @@ TEST_F(Pictures, EngineCompanionFileWithBmpReadsAndRewritesIdentically) {
   ASSERT_TRUE(picture.picture);
   EXPECT_EQ(picture.companion_offset, 0u);
   for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(picture.picture->Pixels()->at(x, y), 0xFF000000u | Rgb(x, y));
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(picture.picture->Pixels()->at(x, y), 0xFF000000u | Rgb(x, y));
   }
   EXPECT_TRUE(vb::IsEmpty(file.form.Find("Icon")->picture()->picture));
 
@@ -119,7 +124,8 @@ TEST_F(Pictures, EngineCompanionFileWithBmpReadsAndRewritesIdentically) {
   WriteFormFile(file, copy);
   // The empty picture is saved as absent; the BMP keeps its bytes and its offset.
   EXPECT_EQ(Read(copy),
-            "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Picture         =   \"Form1.frx\":0000\r\nEnd\r\n");
+            "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Picture         =   "
+            "\"Form1.frx\":0000\r\nEnd\r\n");
   EXPECT_EQ(Read(dir_ / "copy" / "Form1.frx"), std::string(frx.begin(), frx.begin() + second));
 }
 
@@ -144,8 +150,9 @@ TEST_F(Pictures, LoadPictureIsRelativeToTheFormFile) {
   const fs::path embedded = dir_ / "out" / "Embedded.frm";
   fs::create_directories(embedded.parent_path());
   WriteFormFile(file, embedded);
-  EXPECT_EQ(Read(embedded), "Begin VB.Form Form1\n   Icon            =   \"Embedded.frx\":0000\n"
-                            "End\n");
+  EXPECT_EQ(Read(embedded),
+            "Begin VB.Form Form1\n   Icon            =   \"Embedded.frx\":0000\n"
+            "End\n");
   const std::vector<std::uint8_t> entry = PictureEntry(bmp);
   EXPECT_EQ(Read(dir_ / "out" / "Embedded.frx"), std::string(entry.begin(), entry.end()));
   const FormFile back = ParseFormFile(embedded);
@@ -164,7 +171,8 @@ TEST_F(Pictures, LoadPictureIsRelativeToTheFormFile) {
   };
   for (const Case& c : cases) {
     WriteFormFile(file, c.target, keep);
-    EXPECT_EQ(Read(c.target), "Begin VB.Form Form1\n   Icon            =   " + c.reference + "\nEnd\n");
+    EXPECT_EQ(Read(c.target),
+              "Begin VB.Form Form1\n   Icon            =   " + c.reference + "\nEnd\n");
     EXPECT_FALSE(fs::exists(host::formfile::CompanionPathFor(c.target)));
     const FormFile reread = ParseFormFile(c.target);
     EXPECT_EQ(reread.form.Find("Icon")->picture()->picture->Pixels()->pixels,

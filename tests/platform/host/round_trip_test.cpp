@@ -107,6 +107,87 @@ TEST_P(RoundTrip, MailFormReadsAndWritesBackUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(Newlines, RoundTrip, ::testing::Values("\r\n", "\n"));
 
+using EngineFile = ScratchDir;
+
+// A file as the engine itself writes it (trailing spaces after Begin lines, property groups of
+// other controls with a picture inside, a text in the companion file with a four-byte length,
+// menu shortcuts, keys with dots and indexes) is written back byte for byte, companion included.
+TEST_F(EngineFile, EngineLayoutRoundTripsByteForByte) {
+  std::vector<std::uint8_t> frx = PictureEntry(MakeBmp(
+      2, 3, [](int x, int y) { return static_cast<std::uint32_t>(0x203040 * (x + 1) + y); }));
+  const std::size_t text_offset = frx.size();
+  const std::string multi = "line 1\r\nline 2";
+  frx.insert(frx.end(), {static_cast<std::uint8_t>(multi.size()), 0, 0, 0});
+  frx.insert(frx.end(), multi.begin(), multi.end());
+  Put("frmMain.frx", frx);
+  const std::string text =
+      Join({"VERSION 5.00",
+            "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"",
+            "Begin VB.Form frmMain ",
+            "   Caption         =   \"Main\"",
+            "   StartUpPosition =   3  'Windows Default",
+            "   Begin MSComctlLib.ImageList ImageList1 ",
+            "      _ExtentX        =   1005",
+            "      _Version        =   393216",
+            "      BeginProperty Images {2C247F25-8591-11D1-B16A-00C0F0283628} ",
+            "         NumListImages   =   1",
+            "         BeginProperty ListImage1 {2C247F27-8591-11D1-B16A-00C0F0283628} ",
+            "            Picture         =   \"frmMain.frx\":0000",
+            "            Key             =   \"\"",
+            "         EndProperty",
+            "      EndProperty",
+            "   End",
+            "   Begin TabDlg.SSTab SSTab1 ",
+            "      Tab(0).Caption  =   \"General\"",
+            "      BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} ",
+            "         Name            =   \"MS Sans Serif\"",
+            "         Size            =   8.25",
+            "         Charset         =   0",
+            "         Weight          =   400",
+            "         Underline       =   0   'False",
+            "         Italic          =   0   'False",
+            "         Strikethrough   =   0   'False",
+            "      EndProperty",
+            "      Text            =   $\"frmMain.frx\":" +
+                host::formfile::frx::FormatOffset(static_cast<std::uint32_t>(text_offset)),
+            "   End",
+            "   Begin VB.Menu mnuFile ",
+            "      Caption         =   \"&File\"",
+            "      Begin VB.Menu mnuSave ",
+            "         Caption         =   \"&Save\"",
+            "         Shortcut        =   ^S",
+            "      End",
+            "      Begin VB.Menu mnuHelp ",
+            "         Shortcut        =   {F1}",
+            "      End",
+            "   End",
+            "End",
+            "Attribute VB_Name = \"frmMain\""},
+           "\r\n");
+  const fs::path path = Put("frmMain.frm", text);
+  const FormFile file = ParseFormFile(path);
+
+  const FormNode& images = file.form.children[0];
+  const host::formfile::PropertyGroup* group = images.Find("Images")->group();
+  ASSERT_NE(group, nullptr);
+  const host::formfile::PropertyGroup* image = group->properties.Find("ListImage1")->group();
+  ASSERT_NE(image, nullptr);
+  const vb::PictureRef picture = image->properties.Find("Picture")->picture()->picture;
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Pixels()->at(1, 2), 0xFF000000u | (0x203040 * 2 + 2));
+  EXPECT_EQ(file.form.children[1].Find("Text")->scalar()->ToString(), multi);
+  EXPECT_EQ(file.form.children[1].Find("tab(0).caption")->scalar()->ToString(), "General");
+  const PropertyValue* shortcut = file.form.children[2].children[0].Find("Shortcut");
+  EXPECT_TRUE(shortcut->shortcut());
+  EXPECT_EQ(shortcut->scalar()->ToString(), "^S");
+
+  const fs::path copy = dir_ / "copy" / "frmMain.frm";
+  fs::create_directories(copy.parent_path());
+  WriteFormFile(file, copy);
+  EXPECT_EQ(Read(copy), text);
+  EXPECT_EQ(Read(dir_ / "copy" / "frmMain.frx"), std::string(frx.begin(), frx.end()));
+}
+
 using Writer = ScratchDir;
 
 // A tree made in memory is written in the engine's layout, and that text reads back to the
@@ -120,7 +201,8 @@ TEST_F(Writer, FreshTreeUsesTheEngineLayoutAndIsStable) {
   file.form.Set("BackColor", PropertyValue::Hex(static_cast<std::int32_t>(0x8000000F)));
   file.form.Set("ControlBox", PropertyValue::Scalar(vb::Variant(false)));
   file.form.Set("ShowInTaskbar", PropertyValue::Scalar(vb::Variant(true)));
-  file.form.Set("StartUpPosition", PropertyValue::Scalar(vb::Variant(std::int16_t{3}), "Windows Default"));
+  file.form.Set("StartUpPosition",
+                PropertyValue::Scalar(vb::Variant(std::int16_t{3}), "Windows Default"));
   file.form.Set("Opacity", PropertyValue::Scalar(vb::Variant(0.1f)));
   file.form.Set("ClientWidth", PropertyValue::Scalar(vb::Variant(std::int32_t{70000})));
   file.form.Set("NegotiateToolbars", PropertyValue::Scalar(vb::Variant(std::int16_t{-5})));
@@ -207,9 +289,9 @@ TEST_F(Writer, ChangedValuesAreWrittenAfresh) {
 
 // Strings the text cannot hold go to the companion file as $-references and come back whole.
 TEST_F(Writer, LongAndMultiLineStringsGoThroughTheCompanionFile) {
-  const std::vector<std::string> values = {
-      "first line\r\nsecond line", std::string(2000, 'x'), std::string(70000, 'y'),
-      "tab\tand \"quotes\" stay inline"};
+  const std::vector<std::string> values = {"first line\r\nsecond line", std::string(2000, 'x'),
+                                           std::string(70000, 'y'),
+                                           "tab\tand \"quotes\" stay inline"};
   FormFile file;
   file.form.class_name = "VB.Form";
   file.form.name = "Form1";
@@ -257,13 +339,18 @@ TEST(PropertyList, LooksUpWithoutCaseAndKeepsOrder) {
 // control gives back its text, and takes a fresh value otherwise.
 TEST(PropertyList, FromVariantKeepsTheSourceOfUnchangedValues) {
   const FormFile file = ParseFormText(
-      "Begin VB.Form Form1\n   Enabled         =   -1  'True\n   BackColor       =   &H00FF00FF&\nEnd\n",
+      "Begin VB.Form Form1\n   Enabled         =   -1  'True\n   BackColor       =   "
+      "&H00FF00FF&\nEnd\n",
       "f.frm", ".");
   const PropertyValue* enabled = file.form.Find("Enabled");
   const PropertyValue same = PropertyValue::FromVariant(enabled->ToVariant(), enabled);
   EXPECT_EQ(same.comment(), "True");
   const PropertyValue* color = file.form.Find("BackColor");
   EXPECT_TRUE(PropertyValue::FromVariant(color->ToVariant(), color).hex());
+  const PropertyValue recoloured =
+      PropertyValue::FromVariant(vb::Variant(std::int32_t{0x00FF0000}), color);
+  EXPECT_TRUE(recoloured.hex());
+  EXPECT_EQ(*recoloured.scalar(), vb::Variant(std::int32_t{0x00FF0000}));
   const PropertyValue changed = PropertyValue::FromVariant(vb::Variant(std::int16_t{0}), enabled);
   EXPECT_EQ(changed.comment(), "");
   EXPECT_EQ(*changed.scalar(), vb::Variant(std::int16_t{0}));
