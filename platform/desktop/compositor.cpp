@@ -34,7 +34,7 @@ class OpaqueView {
 };
 
 bool Translucent(const win::Window& window) {
-  return window.layered() && window.alpha < 255;
+  return window.layered() && (window.alpha < 255 || window.has_color_key);
 }
 
 // The window's shape (its rectangle cut by its region) at `origin` in target coordinates.
@@ -90,7 +90,9 @@ void Compositor::Damage(const RECT& rect) {
   if (damage_.rect_count() > 64) damage_ = gfx::Region(damage_.bounds());
 }
 
-void Compositor::DamageAll() { damage_ = gfx::Region(0, 0, screen_->width(), screen_->height()); }
+void Compositor::DamageAll() {
+  damage_ = gfx::Region(0, 0, screen_->width(), screen_->height());
+}
 
 const gfx::Bitmap& Compositor::Compose(win::Desktop& desktop) {
   win::PaintPendingWindows();
@@ -140,16 +142,25 @@ void Compositor::ComposeArea(win::Desktop& desktop, const gfx::Region& area) {
       DrawTree(windows, window, origin, it->region, target);
       continue;
     }
-    // A layered window is put together with its children first, then blended as one.
+    // A layered window is put together with its children first, then blended as one; its
+    // colour-key pixels become clear.
     gfx::Bitmap scratch(window.width(), window.height(), 0xFF000000u);
     DrawTree(windows, window, {0, 0}, gfx::Region(0, 0, window.width(), window.height()),
              scratch.image());
-    OpaqueView view(scratch);
-    if (!view.get()) continue;
+    if (window.has_color_key) {
+      gfx::Argb key = gfx::ArgbFromColorref(window.color_key);
+      for (int y = 0; y < scratch.height(); ++y) {
+        gfx::Argb* row = scratch.row(y);
+        for (int x = 0; x < scratch.width(); ++x) {
+          if ((row[x] | 0xFF000000u) == key) row[x] = 0;
+        }
+      }
+    }
+    if (scratch.width() == 0 || scratch.height() == 0) continue;
     pixman_color_t alpha{0, 0, 0, static_cast<std::uint16_t>(window.alpha * 257)};
     pixman_image_t* mask = pixman_image_create_solid_fill(&alpha);
     pixman_image_set_clip_region32(target, const_cast<pixman_region32_t*>(it->region.raw()));
-    pixman_image_composite32(PIXMAN_OP_OVER, view.get(), mask, target, 0, 0, 0, 0, origin.x,
+    pixman_image_composite32(PIXMAN_OP_OVER, scratch.image(), mask, target, 0, 0, 0, 0, origin.x,
                              origin.y, window.width(), window.height());
     pixman_image_set_clip_region32(target, nullptr);
     pixman_image_unref(mask);

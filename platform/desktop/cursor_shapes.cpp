@@ -16,40 +16,49 @@ struct Shape {
   POINT hot;
 };
 
-const char* const kArrow[] = {
-    "X",           "XX",          "X.X",         "X..X",        "X...X",       "X....X",
-    "X.....X",     "X......X",    "X.......X",   "X........X",  "X.....XXXXX", "X..X..X",
-    "X.X X..X",    "XX  X..X",    "X    X..X",   "     X..X",   "      X..X",  "      XX"};
-const char* const kSizeNS[] = {"    X", "   X.X", "  X...X", " X.....X", "XXXX.XXXX", "   X.X",
-                               "   X.X", "   X.X", "   X.X", "   X.X", "   X.X", "XXXX.XXXX",
-                               " X.....X", "  X...X", "   X.X", "    X"};
-const char* const kSizeWE[] = {"    X          X", "   XX          XX", "  X.X          X.X",
-                               " X..XXXXXXXXXXXX..X", "X....................X",
-                               " X..XXXXXXXXXXXX..X", "  X.X          X.X", "   XX          XX",
-                               "    X          X"};
-const char* const kSizeNWSE[] = {"XXXXXXX", "X....X", "X...X", "X....X", "X.XX..X", "XX  X..X",
-                                 "X    X..X", "      X..X XX", "       X..XX.X", "        X....X",
-                                 "         X...X", "        X....X", "       XXXXXXX"};
+const char* const kArrow[] = {"X",           "XX",         "X.X",      "X..X",      "X...X",
+                              "X....X",      "X.....X",    "X......X", "X.......X", "X........X",
+                              "X.....XXXXX", "X..X..X",    "X.X X..X", "XX  X..X",  "X    X..X",
+                              "     X..X",   "      X..X", "      XX"};
+const char* const kSizeNS[] = {
+    "    X",  "   X.X", "  X...X", " X.....X",  "XXXX.XXXX", "   X.X",  "   X.X", "   X.X",
+    "   X.X", "   X.X", "   X.X",  "XXXX.XXXX", " X.....X",  "  X...X", "   X.X", "    X"};
+const char* const kSizeWE[] = {
+    "    X          X",    "   XX          XX",      "  X.X          X.X",
+    " X..XXXXXXXXXXXX..X", "X....................X", " X..XXXXXXXXXXXX..X",
+    "  X.X          X.X",  "   XX          XX",      "    X          X"};
+const char* const kSizeNWSE[] = {
+    "XXXXXXX",        "X....X",         "X...X",         "X....X",         "X.XX..X",
+    "XX  X..X",       "X    X..X",      "      X..X XX", "       X..XX.X", "        X....X",
+    "         X...X", "        X....X", "       XXXXXXX"};
 const char* const kSizeNESW[] = {"      XXXXXXX", "       X....X", "        X...X", "       X....X",
-                                 "      X..XX.X", "     X..X  XX", "X   X..X    X",
-                                 "XX X..X", "X.XX..X", "X....X", "X...X", "X....X", "XXXXXXX"};
-const char* const kHand[] = {"     XX", "    X..X", "    X..X", "    X..X", "    X..XXX",
-                             "    X..X..XXX", " XX X..X..X..XX", "X..XX........X",
-                             "X...X........X", " X...........X", "  X..........X", "  X.........X",
-                             "   X........X", "   X.......X", "    X......X", "    XXXXXXXX"};
-const char* const kIBeam[] = {"XXX XXX", "   X", "   X", "   X", "   X", "   X", "   X",
-                              "   X", "   X", "   X", "   X", "   X", "   X", "   X",
-                              "XXX XXX"};
+                                 "      X..XX.X", "     X..X  XX", "X   X..X    X", "XX X..X",
+                                 "X.XX..X",       "X....X",        "X...X",         "X....X",
+                                 "XXXXXXX"};
+const char* const kHand[] = {
+    "     XX",        "    X..X",       "    X..X",        "    X..X",
+    "    X..XXX",     "    X..X..XXX",  " XX X..X..X..XX", "X..XX........X",
+    "X...X........X", " X...........X", "  X..........X",  "  X.........X",
+    "   X........X",  "   X.......X",   "    X......X",    "    XXXXXXXX"};
+const char* const kIBeam[] = {"XXX XXX", "   X", "   X", "   X", "   X", "   X", "   X",   "   X",
+                              "   X",    "   X", "   X", "   X", "   X", "   X", "XXX XXX"};
 
 Shape StockShape(HCURSOR cursor) {
   switch (cursor) {
-    case IDC_SIZENS: return {kSizeNS, 16, {4, 8}};
-    case IDC_SIZEWE: return {kSizeWE, 9, {10, 4}};
-    case IDC_SIZENWSE: return {kSizeNWSE, 13, {6, 6}};
-    case IDC_SIZENESW: return {kSizeNESW, 13, {6, 6}};
-    case IDC_HAND: return {kHand, 16, {5, 0}};
-    case IDC_IBEAM: return {kIBeam, 15, {3, 7}};
-    default: return {kArrow, 18, {0, 0}};
+    case IDC_SIZENS:
+      return {kSizeNS, 16, {4, 8}};
+    case IDC_SIZEWE:
+      return {kSizeWE, 9, {10, 4}};
+    case IDC_SIZENWSE:
+      return {kSizeNWSE, 13, {6, 6}};
+    case IDC_SIZENESW:
+      return {kSizeNESW, 13, {6, 6}};
+    case IDC_HAND:
+      return {kHand, 16, {5, 0}};
+    case IDC_IBEAM:
+      return {kIBeam, 15, {3, 7}};
+    default:
+      return {kArrow, 18, {0, 0}};
   }
 }
 

@@ -9,7 +9,9 @@ HeadlessDesktop::HeadlessDesktop(win::DesktopSettings settings)
   desktop_ = std::make_unique<win::Desktop>(settings, this);
 }
 
-HeadlessDesktop::~HeadlessDesktop() { desktop_.reset(); }
+HeadlessDesktop::~HeadlessDesktop() {
+  desktop_.reset();
+}
 
 void HeadlessDesktop::AdvanceClock(std::uint64_t time) {
   if (time > now_) now_ = time;
@@ -22,9 +24,13 @@ bool HeadlessDesktop::RunDueInput() {
   return true;
 }
 
-void HeadlessDesktop::Run() { desktop_->loop().RunUntilIdle(); }
+void HeadlessDesktop::Run() {
+  desktop_->loop().RunUntilIdle();
+}
 
-const gfx::Bitmap& HeadlessDesktop::Screen() { return compositor_.Compose(*desktop_); }
+const gfx::Bitmap& HeadlessDesktop::Screen() {
+  return compositor_.Compose(*desktop_);
+}
 
 bool HeadlessDesktop::SaveScreen(const std::string& path) {
   return gfx::WritePng(Screen(), path);

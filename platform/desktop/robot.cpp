@@ -13,9 +13,12 @@ namespace {
 
 const char* ButtonName(MouseButton button) {
   switch (button) {
-    case MouseButton::kLeft: return "left";
-    case MouseButton::kRight: return "right";
-    case MouseButton::kMiddle: return "middle";
+    case MouseButton::kLeft:
+      return "left";
+    case MouseButton::kRight:
+      return "right";
+    case MouseButton::kMiddle:
+      return "middle";
   }
   return "?";
 }
@@ -98,8 +101,11 @@ Robot& Robot::Key(win32::UINT vk) {
   KeyDown(vk);
   if (vk == win32::VK_RETURN || vk == win32::VK_ESCAPE || vk == win32::VK_BACK ||
       vk == win32::VK_TAB || vk == win32::VK_SPACE) {
-    char32_t ch = vk == win32::VK_RETURN ? U'\r' : vk == win32::VK_ESCAPE ? U'\x1b'
-                  : vk == win32::VK_BACK ? U'\b' : vk == win32::VK_TAB ? U'\t' : U' ';
+    char32_t ch = vk == win32::VK_RETURN   ? U'\r'
+                  : vk == win32::VK_ESCAPE ? U'\x1b'
+                  : vk == win32::VK_BACK   ? U'\b'
+                  : vk == win32::VK_TAB    ? U'\t'
+                                           : U' ';
     Add(0, "char", [ch] { win::InjectChar(ch); });
   }
   return KeyUp(vk);
@@ -121,7 +127,9 @@ Robot& Robot::Type(const std::string& text) {
   return *this;
 }
 
-Robot& Robot::Wait(std::uint64_t ms) { return Add(ms, "wait", [] {}); }
+Robot& Robot::Wait(std::uint64_t ms) {
+  return Add(ms, "wait", [] {});
+}
 
 Robot& Robot::Do(std::string description, std::function<void()> action, std::uint64_t delay) {
   return Add(delay, std::move(description), std::move(action));

@@ -12,10 +12,10 @@ void Timeline::Add(std::uint64_t now, std::uint64_t delay, std::string descripti
   action.description = std::move(description);
   action.run = std::move(run);
   end_ = action.due;
-  auto position = std::upper_bound(actions_.begin(), actions_.end(), action,
-                                   [](const Action& a, const Action& b) {
-                                     return a.due < b.due || (a.due == b.due && a.serial < b.serial);
-                                   });
+  auto position = std::upper_bound(
+      actions_.begin(), actions_.end(), action, [](const Action& a, const Action& b) {
+        return a.due < b.due || (a.due == b.due && a.serial < b.serial);
+      });
   actions_.insert(position, std::move(action));
 }
 

@@ -1,8 +1,12 @@
 #include "platform/win/classic_look.h"
 
+#include "platform/gfx/blit.h"
+#include "platform/gfx/device_context.h"
 #include "platform/gfx/gdi.h"
 #include "platform/gfx/text.h"
 #include "platform/vb/ole_color.h"
+#include "platform/win/internal.h"
+#include "platform/win/shell.h"
 
 namespace win::look {
 
@@ -43,15 +47,23 @@ void DrawGlyph(HDC hdc, int x, int y, Glyph glyph, COLORREF color) {
                                        "  ####  ", " ##  ## ", "##    ##"};
   static const char* const kMaximize[] = {"#########", "#########", "#       #", "#       #",
                                           "#       #", "#       #", "#       #", "#########"};
-  static const char* const kRestore[] = {"  ######", "  ######", "  #    #", "######  #",
-                                         "######  #", "#    ###", "#    #  ", "#    #  ",
-                                         "######  "};
+  static const char* const kRestore[] = {"  ######",  "  ######",  "  #    #",
+                                         "######  #", "######  #", "#    ###",
+                                         "#    #  ",  "#    #  ",  "######  "};
   static const char* const kMinimize[] = {"######", "######"};
   switch (glyph) {
-    case Glyph::kClose: Pixels(hdc, x + 4, y + 3, kClose, 7, color); break;
-    case Glyph::kMaximize: Pixels(hdc, x + 3, y + 2, kMaximize, 8, color); break;
-    case Glyph::kRestore: Pixels(hdc, x + 3, y + 1, kRestore, 9, color); break;
-    case Glyph::kMinimize: Pixels(hdc, x + 4, y + 8, kMinimize, 2, color); break;
+    case Glyph::kClose:
+      Pixels(hdc, x + 4, y + 3, kClose, 7, color);
+      break;
+    case Glyph::kMaximize:
+      Pixels(hdc, x + 3, y + 2, kMaximize, 8, color);
+      break;
+    case Glyph::kRestore:
+      Pixels(hdc, x + 3, y + 1, kRestore, 9, color);
+      break;
+    case Glyph::kMinimize:
+      Pixels(hdc, x + 4, y + 8, kMinimize, 2, color);
+      break;
   }
 }
 
@@ -66,8 +78,7 @@ void CaptionButton(HDC hdc, const RECT& rect, Glyph glyph, bool pressed, bool di
     DrawGlyph(hdc, rect.left + 1, rect.top + 1, glyph, vb::GetSysColor(vb::COLOR_BTNHIGHLIGHT));
     DrawGlyph(hdc, rect.left, rect.top, glyph, vb::GetSysColor(vb::COLOR_GRAYTEXT));
   } else {
-    DrawGlyph(hdc, rect.left + shift, rect.top + shift, glyph,
-              vb::GetSysColor(vb::COLOR_BTNTEXT));
+    DrawGlyph(hdc, rect.left + shift, rect.top + shift, glyph, vb::GetSysColor(vb::COLOR_BTNTEXT));
   }
 }
 
@@ -99,14 +110,12 @@ HFONT UiFont(bool bold) {
   return font;
 }
 
-void Text(HDC hdc, std::string_view text, RECT rect, COLORREF color, bool bold,
-          UINT extra_format) {
+void Text(HDC hdc, std::string_view text, RECT rect, COLORREF color, bool bold, UINT extra_format) {
   if (text.empty()) return;
   HGDIOBJ old_font = SelectObject(hdc, UiFont(bold));
   COLORREF old_color = SetTextColor(hdc, color);
   int old_mode = SetBkMode(hdc, TRANSPARENT);
-  DrawTextA(hdc, text, -1, &rect,
-            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | extra_format);
+  DrawTextA(hdc, text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | extra_format);
   SetBkMode(hdc, old_mode);
   SetTextColor(hdc, old_color);
   if (old_font) SelectObject(hdc, old_font);
@@ -118,6 +127,30 @@ void DefaultIcon(HDC hdc, int x, int y) {
   Fill(hdc, {x + 2, y + 3, x + 14, y + 5}, vb::GetSysColor(vb::COLOR_ACTIVECAPTION));
   Fill(hdc, {x + 3, y + 7, x + 10, y + 8}, 0x808080);
   Fill(hdc, {x + 3, y + 9, x + 12, y + 10}, 0x808080);
+}
+
+}  // namespace win::look
+
+namespace win::look {
+
+using namespace win32;
+
+void SmallIcon(HDC hdc, int x, int y, HICON icon) {
+  std::shared_ptr<vb::StdPicture> picture =
+      icon ? detail::Current().shell().FindIcon(icon) : nullptr;
+  gfx::DeviceContext* dc = gfx::FindDeviceContext(hdc);
+  if (!picture || !picture->Pixels() || !dc) {
+    DefaultIcon(hdc, x, y);
+    return;
+  }
+  gfx::StretchPixels(*dc, x, y, 16, 16, gfx::PixelSource::From(*picture->Pixels()), 0, 0,
+                     picture->PixelWidth(), picture->PixelHeight());
+}
+
+HICON WindowIcon(HWND hwnd) {
+  Window* window = detail::Lookup(hwnd);
+  if (!window) return 0;
+  return window->icon_small ? window->icon_small : window->icon_big;
 }
 
 }  // namespace win::look

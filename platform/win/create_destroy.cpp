@@ -14,12 +14,12 @@ ATOM RegisterClassA(const WNDCLASSA* wc) {
   window_class.name = wc->lpszClassName;
   window_class.style = wc->style;
   window_class.proc = procs.Find(wc->lpfnWndProc) ? wc->lpfnWndProc : procs.default_procedure();
-  window_class.background_color_index =
-      wc->hbrBackground >= 1 && wc->hbrBackground <= 31 ? static_cast<int>(wc->hbrBackground) - 1
-                                                         : -1;
+  window_class.background_color_index = wc->hbrBackground >= 1 && wc->hbrBackground <= 31
+                                            ? static_cast<int>(wc->hbrBackground) - 1
+                                            : -1;
   window_class.cursor = wc->hCursor ? wc->hCursor : static_cast<HCURSOR>(IDC_ARROW);
-  static ATOM next_atom = 0xC000;
-  return procs.RegisterClass(window_class) ? next_atom++ : 0;
+  if (!procs.RegisterClass(window_class)) return 0;
+  return static_cast<ATOM>(0xC000 + procs.class_count());
 }
 
 BOOL UnregisterClassA(const char* name, HINSTANCE) {
@@ -27,8 +27,8 @@ BOOL UnregisterClassA(const char* name, HINSTANCE) {
   return Current().procedures().UnregisterClass(name) ? TRUE : FALSE;
 }
 
-HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* title, DWORD style,
-                     int x, int y, int width, int height, HWND parent, HMENU menu, HINSTANCE,
+HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE,
                      void* param) {
   win::Desktop& desktop = Current();
   win::WindowManager& windows = desktop.windows();
@@ -68,8 +68,8 @@ HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* title, 
     if (x == CW_USEDEFAULT) x = y = 0;
     if (width == CW_USEDEFAULT) width = height = 0;
   }
-  width = std::max(width, 0);
-  height = std::max(height, 0);
+  width = std::clamp(width, 0, win::detail::kMaxWindowSize);
+  height = std::clamp(height, 0, win::detail::kMaxWindowSize);
   window->rect = {x, y, x + width, y + height};
   window->normal_rect = window->rect;
   window->insets = win::NonClientInsets(window->style, window->ex_style);
@@ -184,9 +184,9 @@ BOOL DestroyWindow(HWND hwnd) {
     ReleaseCapture();
   }
   if (window->visible()) {
-    win::detail::ApplyWindowPos(hwnd, 0, 0, 0, 0, 0,
-                                SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                                    SWP_NOACTIVATE);
+    win::detail::ApplyWindowPos(
+        hwnd, 0, 0, 0, 0, 0,
+        SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (input.active == hwnd) win::detail::ActivateNext(hwnd);
   win::detail::DropFocusWithin(hwnd);
@@ -197,9 +197,13 @@ BOOL DestroyWindow(HWND hwnd) {
   return TRUE;
 }
 
-BOOL IsWindow(HWND hwnd) { return Lookup(hwnd) || win::detail::Windows().IsDesktop(hwnd); }
+BOOL IsWindow(HWND hwnd) {
+  return Lookup(hwnd) || win::detail::Windows().IsDesktop(hwnd);
+}
 
-HWND GetDesktopWindow() { return win::detail::Windows().desktop_window().handle; }
+HWND GetDesktopWindow() {
+  return win::detail::Windows().desktop_window().handle;
+}
 
 HWND FindWindowA(const char* class_name, const char* title) {
   win::WindowManager& windows = win::detail::Windows();

@@ -23,11 +23,24 @@ LRESULT DefaultSetCursor(HWND hwnd, LPARAM lparam) {
       SetCursor(window->window_class.cursor ? window->window_class.cursor
                                             : static_cast<HCURSOR>(IDC_ARROW));
       return TRUE;
-    case HTLEFT: case HTRIGHT: shape = IDC_SIZEWE; break;
-    case HTTOP: case HTBOTTOM: shape = IDC_SIZENS; break;
-    case HTTOPLEFT: case HTBOTTOMRIGHT: shape = IDC_SIZENWSE; break;
-    case HTTOPRIGHT: case HTBOTTOMLEFT: shape = IDC_SIZENESW; break;
-    default: break;
+    case HTLEFT:
+    case HTRIGHT:
+      shape = IDC_SIZEWE;
+      break;
+    case HTTOP:
+    case HTBOTTOM:
+      shape = IDC_SIZENS;
+      break;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+      shape = IDC_SIZENWSE;
+      break;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+      shape = IDC_SIZENESW;
+      break;
+    default:
+      break;
   }
   SetCursor(static_cast<HCURSOR>(shape));
   return hit == HTCLIENT ? TRUE : FALSE;
@@ -39,21 +52,30 @@ void SysCommand(HWND hwnd, WPARAM command, LPARAM lparam) {
   Window* window = Lookup(hwnd);
   if (!window) return;
   switch (command & 0xFFF0) {
-    case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
-    case SC_MAXIMIZE: ShowWindow(hwnd, SW_SHOWMAXIMIZED); break;
-    case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
-    case SC_CLOSE: SendMessageA(hwnd, WM_CLOSE, 0, 0); break;
+    case SC_MINIMIZE:
+      ShowWindow(hwnd, SW_MINIMIZE);
+      break;
+    case SC_MAXIMIZE:
+      ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+      break;
+    case SC_RESTORE:
+      ShowWindow(hwnd, SW_RESTORE);
+      break;
+    case SC_CLOSE:
+      SendMessageA(hwnd, WM_CLOSE, 0, 0);
+      break;
     case SC_MOVE:
     case SC_SIZE:
       RunMoveSizeLoop(hwnd, command, {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       break;
     case SC_KEYMENU: {
       RECT r = Windows().ScreenRect(*window);
-      ShowSystemMenu(hwnd, {r.left + FrameWidth(window->style, window->ex_style),
-                            r.top + window->insets.top});
+      ShowSystemMenu(
+          hwnd, {r.left + FrameWidth(window->style, window->ex_style), r.top + window->insets.top});
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -66,8 +88,14 @@ LRESULT NcButtonDown(HWND hwnd, WPARAM hit, LPARAM lparam) {
     case HTCAPTION:
       SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lparam);
       break;
-    case HTLEFT: case HTRIGHT: case HTTOP: case HTTOPLEFT: case HTTOPRIGHT: case HTBOTTOM:
-    case HTBOTTOMLEFT: case HTBOTTOMRIGHT:
+    case HTLEFT:
+    case HTRIGHT:
+    case HTTOP:
+    case HTTOPLEFT:
+    case HTTOPRIGHT:
+    case HTBOTTOM:
+    case HTBOTTOMLEFT:
+    case HTBOTTOMRIGHT:
       SendMessageA(hwnd, WM_SYSCOMMAND, SC_SIZE + (hit - HTLEFT + 1), lparam);
       break;
     case HTSYSMENU: {
@@ -75,7 +103,8 @@ LRESULT NcButtonDown(HWND hwnd, WPARAM hit, LPARAM lparam) {
       ShowSystemMenu(hwnd, {r.left + window->insets.left - 1, r.top + window->insets.top});
       break;
     }
-    default: break;
+    default:
+      break;
   }
   return 0;
 }
@@ -84,7 +113,9 @@ LRESULT NcButtonUp(HWND hwnd, WPARAM hit) {
   Window* window = Lookup(hwnd);
   if (!window) return 0;
   switch (static_cast<LRESULT>(hit)) {
-    case HTCLOSE: SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case HTCLOSE:
+      SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
     case HTMINBUTTON:
       if (window->style & WS_MINIMIZEBOX) SendMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
@@ -94,7 +125,8 @@ LRESULT NcButtonUp(HWND hwnd, WPARAM hit) {
                      window->show_state == ShowState::kMaximized ? SC_RESTORE : SC_MAXIMIZE, 0);
       }
       break;
-    default: break;
+    default:
+      break;
   }
   return 0;
 }
@@ -112,7 +144,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (!window) return 0;
   win::WindowManager& windows = Windows();
   switch (msg) {
-    case WM_NCCREATE: return TRUE;
+    case WM_NCCREATE:
+      return TRUE;
     case WM_NCHITTEST: {
       RECT r = windows.ScreenRect(*window);
       POINT p{GET_X_LPARAM(lparam) - r.left, GET_Y_LPARAM(lparam) - r.top};
@@ -155,11 +188,28 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       buffer[n] = 0;
       return n;
     }
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(window->title.size());
-    case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SYSCOMMAND: SysCommand(hwnd, wparam, lparam); return 0;
-    case WM_NCLBUTTONDOWN: return NcButtonDown(hwnd, wparam, lparam);
-    case WM_NCLBUTTONUP: return NcButtonUp(hwnd, wparam);
+    case WM_SETICON: {
+      win32::HICON& slot = wparam == ICON_BIG ? window->icon_big : window->icon_small;
+      LRESULT previous = slot;
+      slot = static_cast<win32::HICON>(lparam);
+      windows.InvalidateFrame(*window);
+      ShellWindowsChanged();
+      return previous;
+    }
+    case WM_GETICON:
+      return wparam == ICON_BIG ? window->icon_big : window->icon_small;
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(window->title.size());
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      SysCommand(hwnd, wparam, lparam);
+      return 0;
+    case WM_NCLBUTTONDOWN:
+      return NcButtonDown(hwnd, wparam, lparam);
+    case WM_NCLBUTTONUP:
+      return NcButtonUp(hwnd, wparam);
     case WM_NCLBUTTONDBLCLK:
       if (static_cast<LRESULT>(wparam) == HTCAPTION && (window->style & WS_MAXIMIZEBOX)) {
         SendMessageA(hwnd, WM_SYSCOMMAND,
@@ -173,7 +223,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
         ShowSystemMenu(hwnd, {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       }
       return 0;
-    case WM_SETCURSOR: return DefaultSetCursor(hwnd, lparam);
+    case WM_SETCURSOR:
+      return DefaultSetCursor(hwnd, lparam);
     case WM_MOUSEACTIVATE:
       if (window->parent && Lookup(window->parent)) {
         LRESULT answer = SendMessageA(window->parent, msg, wparam, lparam);
@@ -214,7 +265,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
         SendMessageA(hwnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
       }
       return 0;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

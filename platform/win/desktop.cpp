@@ -1,5 +1,7 @@
 #include "platform/win/desktop.h"
 
+#include <vector>
+
 #include "platform/vb/units.h"
 #include "platform/win/event_loop.h"
 #include "platform/win/input_state.h"
@@ -11,7 +13,8 @@
 namespace win {
 
 namespace {
-Desktop* g_current = nullptr;
+// Live desktops in the order they were made; the newest is the current one.
+std::vector<Desktop*> g_desktops;
 std::unique_ptr<Desktop> g_fallback;
 }  // namespace
 
@@ -21,8 +24,7 @@ Desktop::Desktop(DesktopSettings settings, DesktopDriver* driver)
   if (settings_.height < 1) settings_.height = 1;
   if (settings_.twips_per_pixel <= 0) settings_.twips_per_pixel = 15;
   if (settings_.taskbar_size < 0) settings_.taskbar_size = 0;
-  previous_ = g_current;
-  g_current = this;
+  g_desktops.push_back(this);
   vb::SetDisplay({settings_.twips_per_pixel, settings_.twips_per_pixel});
   procedures_ = std::make_unique<ProcedureRegistry>();
   windows_ = std::make_unique<WindowManager>(*this);
@@ -35,14 +37,16 @@ Desktop::Desktop(DesktopSettings settings, DesktopDriver* driver)
 }
 
 Desktop::~Desktop() {
-  if (g_current == this) g_current = previous_;
+  std::erase(g_desktops, this);
+  if (!g_desktops.empty()) {
+    float twips = g_desktops.back()->settings_.twips_per_pixel;
+    vb::SetDisplay({twips, twips});
+  }
 }
 
 Desktop& Desktop::Current() {
-  if (!g_current) {
-    g_fallback = std::make_unique<Desktop>();
-  }
-  return *g_current;
+  if (g_desktops.empty()) g_fallback = std::make_unique<Desktop>();
+  return *g_desktops.back();
 }
 
 void Desktop::SetDriver(DesktopDriver* driver) {
@@ -56,10 +60,18 @@ win32::RECT Desktop::WorkArea() const {
   if (!settings_.taskbar) return work;
   int size = settings_.taskbar_size;
   switch (settings_.taskbar_edge) {
-    case TaskbarEdge::kBottom: work.bottom -= size; break;
-    case TaskbarEdge::kTop: work.top += size; break;
-    case TaskbarEdge::kLeft: work.left += size; break;
-    case TaskbarEdge::kRight: work.right -= size; break;
+    case TaskbarEdge::kBottom:
+      work.bottom -= size;
+      break;
+    case TaskbarEdge::kTop:
+      work.top += size;
+      break;
+    case TaskbarEdge::kLeft:
+      work.left += size;
+      break;
+    case TaskbarEdge::kRight:
+      work.right -= size;
+      break;
   }
   return work;
 }

@@ -29,8 +29,8 @@ struct DesktopSettings {
 };
 
 // One desktop: its windows, message loop, input state, menus and shell, over a driver. A
-// process has one current desktop; the platform calls act on it. A desktop made while
-// another is current replaces it until it is destroyed (tests make one per test).
+// process has one current desktop, the newest live one; the platform calls act on it (tests
+// make one per test).
 class Desktop {
  public:
   explicit Desktop(DesktopSettings settings = {}, DesktopDriver* driver = nullptr);
@@ -70,7 +70,6 @@ class Desktop {
   std::unique_ptr<MenuTable> menus_;
   std::unique_ptr<Shell> shell_;
   std::vector<std::string> log_;
-  Desktop* previous_ = nullptr;
 };
 
 }  // namespace win

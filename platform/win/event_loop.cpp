@@ -8,7 +8,9 @@ namespace win {
 
 using namespace win32;
 
-void EventLoop::Post(const MSG& msg) { posted_.push_back(msg); }
+void EventLoop::Post(const MSG& msg) {
+  posted_.push_back(msg);
+}
 
 void EventLoop::RemoveMessagesFor(HWND hwnd) {
   std::erase_if(posted_, [&](const MSG& m) { return m.hwnd == hwnd; });
@@ -123,7 +125,7 @@ ModalResult EventLoop::RunModal(const ModalLoop& loop) {
   DesktopDriver& driver = desktop_.driver();
   bool input_gone = false;
   std::uint64_t input_gone_at = 0;  // when the input ran out
-  long busy = 0;  // messages handled since time last moved
+  long busy = 0;                    // messages handled since time last moved
   std::uint64_t last_time = driver.Now();
   while (!loop.done || !loop.done()) {
     if (quit_posted_) return ModalResult::kQuit;

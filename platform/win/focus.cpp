@@ -21,8 +21,7 @@ void Activate(HWND hwnd, WPARAM how) {
     Window* window = Lookup(hwnd);
     if (!window || window->parent) return;
     // The window comes to the front of its band first.
-    ApplyWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ApplyWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   input.active = hwnd;
   if (old && Lookup(old)) {
@@ -73,7 +72,9 @@ HWND SetCapture(HWND hwnd) {
   return previous;
 }
 
-HWND GetCapture() { return Input().capture; }
+HWND GetCapture() {
+  return Input().capture;
+}
 
 BOOL ReleaseCapture() {
   win::InputState& input = Input();
@@ -105,9 +106,15 @@ HWND SetFocus(HWND hwnd) {
   return previous;
 }
 
-HWND GetFocus() { return Input().focus; }
-HWND GetActiveWindow() { return Input().active; }
-HWND GetForegroundWindow() { return Input().active; }
+HWND GetFocus() {
+  return Input().focus;
+}
+HWND GetActiveWindow() {
+  return Input().active;
+}
+HWND GetForegroundWindow() {
+  return Input().active;
+}
 
 HWND SetActiveWindow(HWND hwnd) {
   HWND previous = Input().active;
@@ -118,6 +125,8 @@ HWND SetActiveWindow(HWND hwnd) {
   return previous;
 }
 
-BOOL SetForegroundWindow(HWND hwnd) { return SetActiveWindow(hwnd) || GetActiveWindow() == hwnd; }
+BOOL SetForegroundWindow(HWND hwnd) {
+  return SetActiveWindow(hwnd) || GetActiveWindow() == hwnd;
+}
 
 }  // namespace win32

@@ -7,7 +7,9 @@ namespace win {
 
 using namespace win32;
 
-bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
+bool HasCaption(DWORD style) {
+  return (style & WS_CAPTION) == WS_CAPTION;
+}
 
 int CaptionHeight(DWORD style, DWORD ex_style) {
   if (!HasCaption(style)) return 0;
@@ -43,7 +45,8 @@ CaptionLayout LayoutCaption(DWORD style, DWORD ex_style, int width) {
   int right = layout.bar.right - 2;
   int text_left = layout.bar.left + 2;
   if ((style & WS_SYSMENU) && !tool) {
-    layout.icon = {layout.bar.left + 1, layout.bar.top + 1, layout.bar.left + 1 + FrameMetrics::kIcon,
+    layout.icon = {layout.bar.left + 1, layout.bar.top + 1,
+                   layout.bar.left + 1 + FrameMetrics::kIcon,
                    layout.bar.top + 1 + FrameMetrics::kIcon};
     text_left = layout.icon.right + 2;
   }
@@ -69,8 +72,7 @@ bool Inside(const RECT& r, POINT p) {
 
 }  // namespace
 
-LRESULT HitTestFrame(DWORD style, DWORD ex_style, int width, int height, bool maximized,
-                     POINT p) {
+LRESULT HitTestFrame(DWORD style, DWORD ex_style, int width, int height, bool maximized, POINT p) {
   if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height) return HTNOWHERE;
   FrameInsets insets = NonClientInsets(style, ex_style);
   RECT client{insets.left, insets.top, width - insets.right, height - insets.bottom};

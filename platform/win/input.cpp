@@ -39,6 +39,11 @@ void DeliverMouse(int button, bool down) {
   if (!target || !Lookup(target)) {
     target = WindowFromPoint(pt);
     if (!Lookup(target)) return;
+    if (!Lookup(target)->enabled()) {
+      // A disabled window gets only the cursor question; its mouse input is thrown away.
+      SendMessageA(target, WM_SETCURSOR, target, MAKELPARAM(HTERROR, raw));
+      return;
+    }
     hit = SendMessageA(target, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
     while (hit == HTTRANSPARENT && Lookup(target) && Lookup(target)->parent) {
       target = Lookup(target)->parent;

@@ -11,9 +11,18 @@
 
 namespace win::detail {
 
-inline Desktop& Current() { return Desktop::Current(); }
-inline WindowManager& Windows() { return Desktop::Current().windows(); }
-inline InputState& Input() { return Desktop::Current().input(); }
+// The largest width or height a window can have, as on the platform.
+constexpr int kMaxWindowSize = 32767;
+
+inline Desktop& Current() {
+  return Desktop::Current();
+}
+inline WindowManager& Windows() {
+  return Desktop::Current().windows();
+}
+inline InputState& Input() {
+  return Desktop::Current().input();
+}
 // A live window other than the desktop window, or null.
 inline Window* Lookup(win32::HWND hwnd) {
   Window* w = Windows().Find(hwnd);

@@ -20,7 +20,9 @@ Menu* MenuTable::Find(win32::HMENU menu) {
   return it == menus_.end() ? nullptr : &it->second;
 }
 
-bool MenuTable::Destroy(win32::HMENU menu) { return menus_.erase(menu) > 0; }
+bool MenuTable::Destroy(win32::HMENU menu) {
+  return menus_.erase(menu) > 0;
+}
 
 MenuItem* MenuTable::Item(win32::HMENU handle, win32::UINT item, win32::UINT flags) {
   Menu* menu = Find(handle);
@@ -41,7 +43,9 @@ namespace win32 {
 using win::detail::Current;
 using win::detail::Lookup;
 
-HMENU CreatePopupMenu() { return Current().menus().Create(); }
+HMENU CreatePopupMenu() {
+  return Current().menus().Create();
+}
 
 BOOL DestroyMenu(HMENU menu) {
   win::Menu* found = Current().menus().Find(menu);
@@ -52,7 +56,9 @@ BOOL DestroyMenu(HMENU menu) {
   return Current().menus().Destroy(menu) ? TRUE : FALSE;
 }
 
-BOOL IsMenu(HMENU menu) { return Current().menus().Find(menu) ? TRUE : FALSE; }
+BOOL IsMenu(HMENU menu) {
+  return Current().menus().Find(menu) ? TRUE : FALSE;
+}
 
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
   win::Menu* found = Current().menus().Find(menu);
@@ -71,6 +77,21 @@ int EnableMenuItem(HMENU menu, UINT item, UINT flags) {
   int previous = static_cast<int>(found->flags & (MF_GRAYED | MF_DISABLED));
   found->flags = (found->flags & ~(MF_GRAYED | MF_DISABLED)) | (flags & (MF_GRAYED | MF_DISABLED));
   return previous;
+}
+
+int CheckMenuItem(HMENU menu, UINT item, UINT flags) {
+  win::MenuItem* found = Current().menus().Item(menu, item, flags);
+  if (!found) return -1;
+  int previous = static_cast<int>(found->flags & MF_CHECKED);
+  found->flags = (found->flags & ~MF_CHECKED) | (flags & MF_CHECKED);
+  return previous;
+}
+
+HMENU GetSubMenu(HMENU menu, int position) {
+  if (position < 0) return 0;
+  win::MenuItem* found = Current().menus().Item(menu, static_cast<UINT>(position), MF_BYPOSITION);
+  if (!found || !(found->flags & MF_POPUP)) return 0;
+  return Current().menus().Find(static_cast<HMENU>(found->id)) ? static_cast<HMENU>(found->id) : 0;
 }
 
 int GetMenuItemCount(HMENU menu) {

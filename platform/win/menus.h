@@ -28,10 +28,15 @@ constexpr UINT TPM_RETURNCMD = 0x0100;
 HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
 BOOL IsMenu(HMENU menu);
+// With MF_POPUP, `id` is the handle of the submenu the item opens.
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, const char* text);
 // Returns the previous state (MF_GRAYED/MF_DISABLED bits), or -1 when there is no such item.
 int EnableMenuItem(HMENU menu, UINT item, UINT flags);
+// Returns the previous check state (MF_CHECKED or 0), or -1 when there is no such item.
+int CheckMenuItem(HMENU menu, UINT item, UINT flags);
 int GetMenuItemCount(HMENU menu);
+// A submenu item (MF_POPUP) gives the submenu's handle; 0 otherwise.
+HMENU GetSubMenu(HMENU menu, int position);
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);
 int GetMenuStringA(HMENU menu, UINT item, char* buffer, int size, UINT flags);
 // The window's system menu with the standard commands, greyed as its style and show state

@@ -64,7 +64,9 @@ void PostQuitMessage(int exit_code) {
   Current().loop().Post(m);
 }
 
-BOOL InSendMessage() { return Current().loop().in_send() ? TRUE : FALSE; }
+BOOL InSendMessage() {
+  return Current().loop().in_send() ? TRUE : FALSE;
+}
 
 BOOL PeekMessageA(MSG* msg, HWND, UINT, UINT, UINT remove) {
   if (!msg) return FALSE;
@@ -81,7 +83,9 @@ BOOL GetMessageA(MSG* msg, HWND, UINT, UINT) {
 }
 
 // Characters come from the input source as their own messages, so there is nothing to make.
-BOOL TranslateMessage(const MSG*) { return FALSE; }
+BOOL TranslateMessage(const MSG*) {
+  return FALSE;
+}
 
 LRESULT DispatchMessageA(const MSG* msg) {
   if (!msg) return 0;
@@ -112,6 +116,8 @@ LRESULT DispatchMessageA(const MSG* msg) {
 
 namespace win {
 
-int DoEvents() { return Desktop::Current().loop().DoEvents(); }
+int DoEvents() {
+  return Desktop::Current().loop().DoEvents();
+}
 
 }  // namespace win

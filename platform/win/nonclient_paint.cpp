@@ -51,14 +51,15 @@ void PaintNonClient(Window& window) {
   }
   CaptionLayout caption = LayoutCaption(style, ex, w);
   COLORREF left = vb::GetSysColor(active ? vb::COLOR_ACTIVECAPTION : vb::COLOR_INACTIVECAPTION);
-  COLORREF right = vb::GetSysColor(active ? vb::COLOR_GRADIENTACTIVECAPTION
-                                          : vb::COLOR_GRADIENTINACTIVECAPTION);
+  COLORREF right =
+      vb::GetSysColor(active ? vb::COLOR_GRADIENTACTIVECAPTION : vb::COLOR_GRADIENTINACTIVECAPTION);
   look::Gradient(hdc, caption.bar, left, right);
-  look::FillSystem(hdc, {caption.bar.left, caption.bar.bottom, caption.bar.right,
-                         caption.bar.bottom + FrameMetrics::kCaptionLine},
+  look::FillSystem(hdc,
+                   {caption.bar.left, caption.bar.bottom, caption.bar.right,
+                    caption.bar.bottom + FrameMetrics::kCaptionLine},
                    vb::COLOR_BTNFACE);
   if (caption.icon.right > caption.icon.left) {
-    look::DefaultIcon(hdc, caption.icon.left, caption.icon.top);
+    look::SmallIcon(hdc, caption.icon.left, caption.icon.top, look::WindowIcon(window.handle));
   }
   COLORREF text = vb::GetSysColor(active ? vb::COLOR_CAPTIONTEXT : vb::COLOR_INACTIVECAPTIONTEXT);
   look::Text(hdc, window.title, caption.text, text, true, DT_NOPREFIX);
@@ -70,10 +71,10 @@ void PaintNonClient(Window& window) {
     look::CaptionButton(hdc, caption.maximize,
                         maximized ? look::Glyph::kRestore : look::Glyph::kMaximize, false,
                         !(style & WS_MAXIMIZEBOX));
-    look::CaptionButton(hdc, caption.minimize,
-                        window.show_state == ShowState::kMinimized ? look::Glyph::kRestore
-                                                                   : look::Glyph::kMinimize,
-                        false, !(style & WS_MINIMIZEBOX));
+    look::CaptionButton(
+        hdc, caption.minimize,
+        window.show_state == ShowState::kMinimized ? look::Glyph::kRestore : look::Glyph::kMinimize,
+        false, !(style & WS_MINIMIZEBOX));
   }
   Windows().Damage(window);
 }

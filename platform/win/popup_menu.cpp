@@ -1,139 +1,216 @@
-#include <algorithm>
 #include <cctype>
+#include <memory>
 
-#include "platform/gfx/gdi.h"
-#include "platform/gfx/text.h"
-#include "platform/vb/ole_color.h"
-#include "platform/win/classic_look.h"
 #include "platform/win/internal.h"
 #include "platform/win/menus.h"
-
-namespace win {
-
-using namespace win32;
-
-namespace {
-
-constexpr int kItemHeight = 17;
-constexpr int kSeparatorHeight = 9;
-constexpr int kFrame = 3;
-constexpr int kCheckColumn = 17;
-constexpr int kTextGap = 17;
-
-struct PopupState {
-  std::vector<MenuItem> items;
-  std::vector<RECT> rects;  // item rectangles in client coordinates
-  int highlight = -1;
-  UINT_PTR chosen = 0;
-  bool done = false;
-};
-
-bool Selectable(const MenuItem& item) {
-  return !(item.flags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED));
-}
-
-std::pair<std::string, std::string> SplitAccelerator(const std::string& text) {
-  auto tab = text.find('\t');
-  if (tab == std::string::npos) return {text, ""};
-  return {text.substr(0, tab), text.substr(tab + 1)};
-}
-
-// The "&" letter of an item, lower case, or 0.
-char AccessKey(const std::string& text) {
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] == '&') {
-      if (text[i + 1] == '&') {
-        ++i;
-        continue;
-      }
-      return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
-    }
-  }
-  return 0;
-}
-
-void PaintPopup(HWND hwnd, PopupState& state) {
-  PAINTSTRUCT ps;
-  HDC hdc = BeginPaint(hwnd, &ps);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  look::FillSystem(hdc, client, vb::COLOR_MENU);
-  for (std::size_t i = 0; i < state.items.size(); ++i) {
-    const MenuItem& item = state.items[i];
-    RECT r = state.rects[i];
-    if (item.flags & MF_SEPARATOR) {
-      int y = (r.top + r.bottom) / 2 - 1;
-      look::FillSystem(hdc, {r.left + 1, y, r.right - 1, y + 1}, vb::COLOR_BTNSHADOW);
-      look::FillSystem(hdc, {r.left + 1, y + 1, r.right - 1, y + 2}, vb::COLOR_BTNHIGHLIGHT);
-      continue;
-    }
-    bool lit = static_cast<int>(i) == state.highlight;
-    bool grey = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
-    if (lit) look::FillSystem(hdc, r, vb::COLOR_HIGHLIGHT);
-    auto [label, accel] = SplitAccelerator(item.text);
-    RECT text{r.left + kCheckColumn, r.top, r.right - kTextGap, r.bottom};
-    auto draw = [&](RECT at, COLORREF color) {
-      look::Text(hdc, label, at, color, false);
-      look::Text(hdc, accel, at, color, false, DT_RIGHT);
-    };
-    if (grey && !lit) {
-      RECT shadow = text;
-      OffsetRect(&shadow, 1, 1);
-      draw(shadow, vb::GetSysColor(vb::COLOR_BTNHIGHLIGHT));
-      draw(text, vb::GetSysColor(vb::COLOR_BTNSHADOW));
-    } else {
-      draw(text, vb::GetSysColor(grey ? vb::COLOR_BTNSHADOW
-                                      : lit ? vb::COLOR_HIGHLIGHTTEXT : vb::COLOR_MENUTEXT));
-    }
-    if (item.flags & MF_CHECKED) {
-      look::Text(hdc, "v", {r.left + 5, r.top, r.left + kCheckColumn, r.bottom},
-                 vb::GetSysColor(lit ? vb::COLOR_HIGHLIGHTTEXT : vb::COLOR_MENUTEXT), true);
-    }
-  }
-  EndPaint(hwnd, &ps);
-}
-
-LRESULT PopupProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  auto* state = reinterpret_cast<PopupState*>(GetWindowLongA(hwnd, GWL_USERDATA));
-  if (msg == WM_PAINT && state) {
-    PaintPopup(hwnd, *state);
-    return 0;
-  }
-  if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-  return DefWindowProcA(hwnd, msg, wparam, lparam);
-}
-
-const char* kPopupClass = "#32768";
-
-void EnsurePopupClass() {
-  ProcedureRegistry& procs = detail::Current().procedures();
-  if (procs.FindClass(kPopupClass)) return;
-  WindowClass popup;
-  popup.name = kPopupClass;
-  popup.proc = procs.Register(PopupProc);
-  popup.style = CS_DBLCLKS;
-  popup.background_color_index = vb::COLOR_MENU;
-  popup.cursor = static_cast<HCURSOR>(IDC_ARROW);
-  procs.RegisterClass(popup);
-}
-
-int ItemAt(const PopupState& state, HWND popup, POINT screen) {
-  POINT p = screen;
-  ScreenToClient(popup, &p);
-  for (std::size_t i = 0; i < state.rects.size(); ++i) {
-    if (PtInRect(&state.rects[i], p)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-}  // namespace
-
-}  // namespace win
+#include "platform/win/popup_window.h"
 
 namespace win32 {
 
 using win::detail::Current;
 using win::detail::Lookup;
+using win::menu::Level;
+
+namespace {
+
+// An open pop-up menu and the submenus opened from it, answering the mouse and keyboard.
+class MenuSession {
+ public:
+  MenuSession(HMENU menu, HWND owner, bool notify) : root_(menu), owner_(owner), notify_(notify) {}
+  ~MenuSession() { CloseAbove(-1); }
+  MenuSession(const MenuSession&) = delete;
+  MenuSession& operator=(const MenuSession&) = delete;
+
+  bool Open(int x, int y) {
+    auto level = std::make_unique<Level>();
+    if (!win::menu::OpenLevel(*level, root_, x, y, owner_)) return false;
+    levels_.push_back(std::move(level));
+    return true;
+  }
+  HWND root_window() const { return levels_.empty() ? 0 : levels_[0]->window; }
+  bool done() const { return done_ || levels_.empty() || !Lookup(owner_); }
+  void Dismiss() { done_ = true; }
+  UINT_PTR chosen() const { return chosen_; }
+
+  bool Filter(const MSG& msg) {
+    switch (msg.message) {
+      case WM_MOUSEMOVE:
+      case WM_NCMOUSEMOVE:
+        Hover(msg.pt);
+        return true;
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+      case WM_NCLBUTTONDOWN:
+      case WM_NCRBUTTONDOWN:
+      case WM_NCMBUTTONDOWN:
+      case WM_LBUTTONDBLCLK:
+      case WM_RBUTTONDBLCLK:
+        if (LevelAt(msg.pt) < 0) done_ = true;  // a click outside dismisses
+        return true;
+      case WM_LBUTTONUP:
+      case WM_NCLBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_NCRBUTTONUP: {
+        bool left = msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP;
+        int depth = LevelAt(msg.pt);
+        if ((left || right_button) && depth >= 0) Choose(depth, ItemAt(depth, msg.pt));
+        return true;
+      }
+      case WM_KEYDOWN:
+      case WM_SYSKEYDOWN:
+        Key(static_cast<UINT>(msg.wParam));
+        return true;
+      case WM_CHAR:
+      case WM_SYSCHAR:
+        Letter(static_cast<char>(msg.wParam & 0xFF));
+        return true;
+      case WM_KEYUP:
+      case WM_SYSKEYUP:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  bool right_button = false;
+
+ private:
+  int top() const { return static_cast<int>(levels_.size()) - 1; }
+  int ItemAt(int depth, POINT pt) const { return win::menu::ItemAt(*levels_[depth], pt); }
+
+  int LevelAt(POINT pt) const {
+    for (int d = top(); d >= 0; --d) {
+      if (win::menu::Contains(*levels_[d], pt)) return d;
+    }
+    return -1;
+  }
+
+  void CloseAbove(int depth) {
+    while (top() > depth) {
+      win::menu::CloseLevel(*levels_.back());
+      levels_.pop_back();
+    }
+  }
+
+  void Highlight(int depth, int index) {
+    Level& level = *levels_[depth];
+    if (index == level.highlight) return;
+    win::menu::SetHighlight(level, index);
+    if (notify_ && index >= 0) {
+      SendMessageA(owner_, WM_MENUSELECT, static_cast<WPARAM>(level.items[index].id) & 0xFFFF,
+                   static_cast<LPARAM>(level.menu));
+    }
+  }
+
+  void OpenSubmenu(int depth, bool select_first) {
+    Level& level = *levels_[depth];
+    int index = level.highlight;
+    if (index < 0 || !win::menu::OpensSubmenu(level.items[index]) ||
+        !win::menu::Selectable(level.items[index])) {
+      return;
+    }
+    CloseAbove(depth);
+    RECT item = win::menu::ItemScreenRect(level, index);
+    RECT outer;
+    GetWindowRect(level.window, &outer);
+    auto sub = std::make_unique<Level>();
+    HMENU menu = static_cast<HMENU>(level.items[index].id);
+    if (notify_) SendMessageA(owner_, WM_INITMENUPOPUP, menu, index);
+    if (!win::menu::OpenLevel(*sub, menu, outer.right - 3, item.top - 3, owner_, &outer)) return;
+    levels_.push_back(std::move(sub));
+    if (select_first) Step(1);
+  }
+
+  void Choose(int depth, int index) {
+    if (index < 0) return;
+    const win::MenuItem& item = levels_[depth]->items[index];
+    if (!win::menu::Selectable(item)) return;
+    if (win::menu::OpensSubmenu(item)) {
+      Highlight(depth, index);
+      OpenSubmenu(depth, false);
+      return;
+    }
+    chosen_ = item.id;
+    done_ = true;
+  }
+
+  void Hover(POINT pt) {
+    int depth = LevelAt(pt);
+    if (depth < 0) return;
+    int index = ItemAt(depth, pt);
+    if (index == levels_[depth]->highlight && depth == top()) return;
+    Highlight(depth, index);
+    if (index != levels_[depth]->highlight) return;
+    if (depth < top() && (index < 0 || static_cast<HMENU>(levels_[depth]->items[index].id) !=
+                                           levels_[depth + 1]->menu)) {
+      CloseAbove(depth);
+    }
+    if (depth == top()) OpenSubmenu(depth, false);
+  }
+
+  void Step(int direction) {
+    Level& level = *levels_[top()];
+    int n = static_cast<int>(level.items.size());
+    int i = level.highlight < 0 && direction < 0 ? n : level.highlight;
+    for (int tries = 0; tries < n; ++tries) {
+      i = (i + direction + n) % n;
+      if (!(level.items[i].flags & MF_SEPARATOR)) break;
+    }
+    Highlight(top(), i);
+  }
+
+  void Key(UINT vk) {
+    switch (vk) {
+      case VK_ESCAPE:
+        if (top() > 0) {
+          CloseAbove(top() - 1);
+        } else {
+          done_ = true;
+        }
+        break;
+      case VK_LEFT:
+        if (top() > 0) CloseAbove(top() - 1);
+        break;
+      case VK_RIGHT:
+        OpenSubmenu(top(), true);
+        break;
+      case VK_UP:
+        Step(-1);
+        break;
+      case VK_DOWN:
+        Step(1);
+        break;
+      case VK_RETURN:
+        Choose(top(), levels_[top()]->highlight);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void Letter(char c) {
+    char key = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    Level& level = *levels_[top()];
+    for (std::size_t i = 0; i < level.items.size(); ++i) {
+      if (win::menu::AccessKey(level.items[i].text) == key &&
+          win::menu::Selectable(level.items[i])) {
+        Highlight(top(), static_cast<int>(i));
+        Choose(top(), static_cast<int>(i));
+        return;
+      }
+    }
+  }
+
+  HMENU root_;
+  HWND owner_;
+  bool notify_;
+  std::vector<std::unique_ptr<Level>> levels_;
+  UINT_PTR chosen_ = 0;
+  bool done_ = false;
+};
+
+}  // namespace
 
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
   win::Desktop& desktop = Current();
@@ -146,131 +223,29 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     SendMessageA(owner, WM_ENTERMENULOOP, TRUE, 0);
     SendMessageA(owner, WM_INITMENU, menu, 0);
     SendMessageA(owner, WM_INITMENUPOPUP, menu, system ? 0x10000 : 0);
-    if (!(found = desktop.menus().Find(menu)) || !Lookup(owner)) return FALSE;
+    if (!desktop.menus().Find(menu) || !Lookup(owner)) return FALSE;
   }
-
-  win::PopupState state;
-  state.items = found->items;
-  HDC measure = GetDC(0);
-  HGDIOBJ old_font = SelectObject(measure, win::look::UiFont(false));
-  int width = 0;
-  int height = 0;
-  for (const win::MenuItem& item : state.items) {
-    int item_height = (item.flags & MF_SEPARATOR) ? win::kSeparatorHeight : win::kItemHeight;
-    auto [label, accel] = win::SplitAccelerator(item.text);
-    SIZE a{}, b{};
-    GetTextExtentPoint32A(measure, label, -1, &a);
-    GetTextExtentPoint32A(measure, accel, -1, &b);
-    width = std::max<int>(width, a.cx + (accel.empty() ? 0 : b.cx + 2 * win::kTextGap));
-    state.rects.push_back({0, height, 0, height + item_height});
-    height += item_height;
-  }
-  if (old_font) SelectObject(measure, old_font);
-  ReleaseDC(0, measure);
-  width += win::kCheckColumn + win::kTextGap;
-  for (RECT& r : state.rects) r.right = width;
-  int outer_w = width + 2 * win::kFrame;
-  int outer_h = height + 2 * win::kFrame;
-  RECT screen = desktop.ScreenRect();
-  if (x + outer_w > screen.right) x = std::max<int>(0, x - outer_w);
-  if (y + outer_h > screen.bottom) y = std::max<int>(0, y - outer_h);
-
-  win::EnsurePopupClass();
-  HWND popup = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME,
-                               win::kPopupClass, "", WS_POPUP, x, y, outer_w, outer_h, owner, 0,
-                               0, nullptr);
-  if (!popup) return FALSE;
-  SetWindowLongA(popup, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-  ShowWindow(popup, SW_SHOWNA);
-  HWND old_capture = GetCapture();
-  SetCapture(popup);
-  bool right_chooses = (flags & TPM_RIGHTBUTTON) != 0;
-  auto highlight = [&](int index) {
-    if (index == state.highlight) return;
-    state.highlight = index;
-    InvalidateRect(popup, nullptr, TRUE);
-    if (notify && index >= 0) {
-      SendMessageA(owner, WM_MENUSELECT,
-                   MAKELPARAM(static_cast<int>(state.items[index].id), 0) & 0xFFFFFFFF, menu);
+  UINT_PTR chosen = 0;
+  {
+    MenuSession session(menu, owner, notify);
+    session.right_button = (flags & TPM_RIGHTBUTTON) != 0;
+    if (!session.Open(x, y)) return FALSE;
+    HWND old_capture = GetCapture();
+    HWND root = session.root_window();
+    SetCapture(root);
+    win::ModalLoop loop;
+    loop.name = "pop-up menu";
+    loop.done = [&] { return session.done(); };
+    loop.dismiss = [&] { session.Dismiss(); };
+    loop.filter = [&](const MSG& msg) { return session.Filter(msg); };
+    desktop.loop().RunModal(loop);
+    if (GetCapture() == root) {
+      ReleaseCapture();
+      if (old_capture && Lookup(old_capture)) SetCapture(old_capture);
     }
-  };
-  auto choose = [&](int index) {
-    if (index < 0 || !win::Selectable(state.items[index])) return;
-    state.chosen = state.items[index].id;
-    state.done = true;
-  };
-  auto step = [&](int direction) {
-    int n = static_cast<int>(state.items.size());
-    int i = state.highlight < 0 && direction < 0 ? n : state.highlight;
-    for (int tries = 0; tries < n; ++tries) {
-      i = (i + direction + n) % n;
-      if (!(state.items[i].flags & MF_SEPARATOR)) break;
-    }
-    highlight(i);
-  };
-  win::ModalLoop loop;
-  loop.name = "pop-up menu";
-  loop.done = [&] { return state.done || !Lookup(popup) || !Lookup(owner); };
-  loop.dismiss = [&] { state.done = true; };
-  loop.filter = [&](const MSG& msg) {
-    switch (msg.message) {
-      case WM_MOUSEMOVE:
-      case WM_NCMOUSEMOVE: {
-        int at = win::ItemAt(state, popup, msg.pt);
-        if (at >= 0 || state.highlight >= 0) highlight(at);
-        return true;
-      }
-      case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-      case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-      case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: {
-        RECT r;
-        GetWindowRect(popup, &r);
-        if (!PtInRect(&r, msg.pt)) state.done = true;  // a click outside dismisses
-        return true;
-      }
-      case WM_LBUTTONUP: case WM_NCLBUTTONUP:
-      case WM_RBUTTONUP: case WM_NCRBUTTONUP: {
-        bool left = msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP;
-        if (left || right_chooses) choose(win::ItemAt(state, popup, msg.pt));
-        return true;
-      }
-      case WM_KEYDOWN:
-      case WM_SYSKEYDOWN:
-        if (msg.wParam == VK_ESCAPE) state.done = true;
-        if (msg.wParam == VK_UP) step(-1);
-        if (msg.wParam == VK_DOWN) step(1);
-        if (msg.wParam == VK_RETURN) choose(state.highlight);
-        return true;
-      case WM_CHAR:
-      case WM_SYSCHAR: {
-        char key = static_cast<char>(std::tolower(static_cast<int>(msg.wParam & 0xFF)));
-        for (std::size_t i = 0; i < state.items.size(); ++i) {
-          if (win::AccessKey(state.items[i].text) == key && win::Selectable(state.items[i])) {
-            highlight(static_cast<int>(i));
-            choose(static_cast<int>(i));
-            break;
-          }
-        }
-        return true;
-      }
-      case WM_KEYUP:
-      case WM_SYSKEYUP:
-        return true;
-      default:
-        return false;
-    }
-  };
-  desktop.loop().RunModal(loop);
-  if (GetCapture() == popup) {
-    ReleaseCapture();
-    if (old_capture && Lookup(old_capture)) SetCapture(old_capture);
-  }
-  if (Lookup(popup)) {
-    SetWindowLongA(popup, GWL_USERDATA, 0);
-    DestroyWindow(popup);
+    chosen = session.chosen();
   }
   if (notify && Lookup(owner)) SendMessageA(owner, WM_EXITMENULOOP, TRUE, 0);
-  UINT_PTR chosen = state.chosen;
   if (flags & TPM_RETURNCMD) return static_cast<BOOL>(chosen);
   if (chosen && Lookup(owner)) {
     PostMessageA(owner, system ? WM_SYSCOMMAND : WM_COMMAND, chosen, 0);
@@ -283,7 +258,7 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
 namespace win::detail {
 
 void ShowSystemMenu(win32::HWND hwnd, win32::POINT at) {
-  win32::HMENU menu = win32::GetSystemMenu(hwnd, FALSE);
+  win32::HMENU menu = win32::GetSystemMenu(hwnd, win32::FALSE);
   if (!menu) return;
   win32::BOOL command =
       win32::TrackPopupMenu(menu, win32::TPM_RETURNCMD, at.x, at.y, 0, hwnd, nullptr);

@@ -11,7 +11,9 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-ProcedureRegistry::ProcedureRegistry() { default_ = Register(win32::DefWindowProcA); }
+ProcedureRegistry::ProcedureRegistry() {
+  default_ = Register(win32::DefWindowProcA);
+}
 
 win32::WNDPROC ProcedureRegistry::Register(WindowProcedure procedure) {
   if (!procedure) return 0;

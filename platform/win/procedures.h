@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
-#include "platform/win/window.h"
 #include "platform/win/win_types.h"
+#include "platform/win/window.h"
 
 namespace win {
 
@@ -26,6 +26,7 @@ class ProcedureRegistry {
   bool UnregisterClass(const std::string& name);
   // Class names compare without regard to case.
   const WindowClass* FindClass(const std::string& name) const;
+  std::size_t class_count() const { return classes_.size(); }
 
  private:
   std::map<win32::WNDPROC, WindowProcedure> procedures_;

@@ -19,7 +19,9 @@ constexpr UINT_PTR kTipTimer = 1;
 LRESULT TaskbarProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   Shell& shell = detail::Current().shell();
   switch (msg) {
-    case WM_PAINT: shell.PaintTaskbar(hwnd); return 0;
+    case WM_PAINT:
+      shell.PaintTaskbar(hwnd);
+      return 0;
     case WM_WINDOWPOSCHANGING: {
       // The taskbar stays docked whatever position it is given, and never takes activation.
       auto* pos = reinterpret_cast<WINDOWPOS*>(lparam);
@@ -31,16 +33,24 @@ LRESULT TaskbarProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       pos->flags = (pos->flags & ~(SWP_NOMOVE | SWP_NOSIZE)) | SWP_NOACTIVATE;
       return 0;
     }
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
       shell.TaskbarMouse(msg, {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       return 0;
     case WM_TIMER:
       if (wparam == kTipTimer) shell.TooltipTick();
       return 0;
-    case WM_CLOSE: return 0;
-    default: return DefWindowProcA(hwnd, msg, wparam, lparam);
+    case WM_CLOSE:
+      return 0;
+    default:
+      return DefWindowProcA(hwnd, msg, wparam, lparam);
   }
 }
 
@@ -81,10 +91,14 @@ RECT Shell::DockedRect() const {
   RECT screen = desktop_.ScreenRect();
   int size = desktop_.settings().taskbar_size;
   switch (desktop_.settings().taskbar_edge) {
-    case TaskbarEdge::kTop: return {0, 0, screen.right, size};
-    case TaskbarEdge::kLeft: return {0, 0, size, screen.bottom};
-    case TaskbarEdge::kRight: return {screen.right - size, 0, screen.right, screen.bottom};
-    case TaskbarEdge::kBottom: break;
+    case TaskbarEdge::kTop:
+      return {0, 0, screen.right, size};
+    case TaskbarEdge::kLeft:
+      return {0, 0, size, screen.bottom};
+    case TaskbarEdge::kRight:
+      return {screen.right - size, 0, screen.right, screen.bottom};
+    case TaskbarEdge::kBottom:
+      break;
   }
   return {0, screen.bottom - size, screen.right, screen.bottom};
 }
@@ -134,7 +148,9 @@ void RegisterIconPicture(const std::shared_ptr<vb::StdPicture>& picture) {
 
 namespace detail {
 
-void ShellWindowsChanged() { Current().shell().WindowsChanged(); }
+void ShellWindowsChanged() {
+  Current().shell().WindowsChanged();
+}
 
 void ForgetWindow(HWND hwnd) {
   Desktop& desktop = Current();
@@ -195,8 +211,8 @@ BOOL Shell_NotifyIconA(DWORD message, const NOTIFYICONDATAA* data) {
   return TRUE;
 }
 
-HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file,
-                        const char* parameters, const char* directory, int show) {
+HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file, const char* parameters,
+                        const char* directory, int show) {
   win::Desktop& desktop = Current();
   win::ShellExecuteRecord record;
   record.hwnd = hwnd;
@@ -207,8 +223,9 @@ HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file,
   record.show = show;
   if (record.file.empty()) return 2;  // the platform's "file not found"
   desktop.shell().executed().push_back(record);
-  desktop.Log("ShellExecute " + (record.operation.empty() ? std::string("open") : record.operation) +
-              " \"" + record.file + "\"");
+  desktop.Log("ShellExecute " +
+              (record.operation.empty() ? std::string("open") : record.operation) + " \"" +
+              record.file + "\"");
   return 42;
 }
 

@@ -30,8 +30,8 @@ static_assert(sizeof(NOTIFYICONDATAA) == 88);
 
 BOOL Shell_NotifyIconA(DWORD message, const NOTIFYICONDATAA* data);
 // Recorded by the desktop, never run; returns a value above 32 (success).
-HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file,
-                        const char* parameters, const char* directory, int show);
+HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file, const char* parameters,
+                        const char* directory, int show);
 
 }  // namespace win32
 

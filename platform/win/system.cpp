@@ -45,8 +45,16 @@ BOOL SetCursorPos(int x, int y) {
 
 HCURSOR LoadCursorA(HINSTANCE, LONG_PTR name) {
   switch (name) {
-    case IDC_ARROW: case IDC_IBEAM: case IDC_WAIT: case IDC_CROSS: case IDC_SIZENWSE:
-    case IDC_SIZENESW: case IDC_SIZEWE: case IDC_SIZENS: case IDC_SIZEALL: case IDC_NO:
+    case IDC_ARROW:
+    case IDC_IBEAM:
+    case IDC_WAIT:
+    case IDC_CROSS:
+    case IDC_SIZENWSE:
+    case IDC_SIZENESW:
+    case IDC_SIZEWE:
+    case IDC_SIZENS:
+    case IDC_SIZEALL:
+    case IDC_NO:
     case IDC_HAND:
       return static_cast<HCURSOR>(name);
     default:
@@ -66,42 +74,73 @@ HCURSOR SetCursor(HCURSOR cursor) {
   return previous;
 }
 
-HCURSOR GetCursor() { return Input().cursor_shape; }
+HCURSOR GetCursor() {
+  return Input().cursor_shape;
+}
 
 std::int16_t GetKeyState(int key) {
   win::InputState& input = Input();
   bool down = false;
-  if (key == VK_LBUTTON) down = input.buttons[0];
-  else if (key == VK_RBUTTON) down = input.buttons[1];
-  else if (key == VK_MBUTTON) down = input.buttons[2];
-  else if (key >= 0 && key < 256) down = input.keys[key];
+  if (key == VK_LBUTTON)
+    down = input.buttons[0];
+  else if (key == VK_RBUTTON)
+    down = input.buttons[1];
+  else if (key == VK_MBUTTON)
+    down = input.buttons[2];
+  else if (key >= 0 && key < 256)
+    down = input.keys[key];
   return down ? static_cast<std::int16_t>(0x8000) : 0;
 }
 
-std::int16_t GetAsyncKeyState(int key) { return GetKeyState(key); }
+std::int16_t GetAsyncKeyState(int key) {
+  return GetKeyState(key);
+}
 
-UINT GetDoubleClickTime() { return static_cast<UINT>(win::kDoubleClickTimeMs); }
+UINT GetDoubleClickTime() {
+  return static_cast<UINT>(win::kDoubleClickTimeMs);
+}
 
 int GetSystemMetrics(int index) {
   win::Desktop& desktop = Current();
   using M = win::FrameMetrics;
   switch (index) {
-    case SM_CXSCREEN: return desktop.settings().width;
-    case SM_CYSCREEN: return desktop.settings().height;
-    case SM_CYCAPTION: return M::kCaption + M::kCaptionLine;
-    case SM_CXBORDER: case SM_CYBORDER: return M::kBorder;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return M::kDialogFrame;
-    case SM_CXSIZE: return M::kCaption;
-    case SM_CYSIZE: return M::kCaption;
-    case SM_CXFRAME: case SM_CYFRAME: return M::kSizingFrame;
-    case SM_CXMINTRACK: return M::kMinTrackWidth;
-    case SM_CYMINTRACK: return M::kMinTrackHeight;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return win::kDoubleClickBox;
-    case SM_CXEDGE: case SM_CYEDGE: return M::kClientEdge;
-    case SM_CYSMCAPTION: return M::kToolCaption + M::kCaptionLine;
-    case SM_CXMAXIMIZED: return desktop.WorkArea().right - desktop.WorkArea().left;
-    case SM_CYMAXIMIZED: return desktop.WorkArea().bottom - desktop.WorkArea().top;
-    default: return 0;
+    case SM_CXSCREEN:
+      return desktop.settings().width;
+    case SM_CYSCREEN:
+      return desktop.settings().height;
+    case SM_CYCAPTION:
+      return M::kCaption + M::kCaptionLine;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+      return M::kBorder;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+      return M::kDialogFrame;
+    case SM_CXSIZE:
+      return M::kCaption;
+    case SM_CYSIZE:
+      return M::kCaption;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+      return M::kSizingFrame;
+    case SM_CXMINTRACK:
+      return M::kMinTrackWidth;
+    case SM_CYMINTRACK:
+      return M::kMinTrackHeight;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+      return win::kDoubleClickBox;
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+      return M::kClientEdge;
+    case SM_CYSMCAPTION:
+      return M::kToolCaption + M::kCaptionLine;
+    case SM_CXMAXIMIZED:
+      return desktop.WorkArea().right - desktop.WorkArea().left;
+    case SM_CYMAXIMIZED:
+      return desktop.WorkArea().bottom - desktop.WorkArea().top;
+    default:
+      return 0;
   }
 }
 
@@ -114,8 +153,7 @@ BOOL SystemParametersInfoA(UINT action, UINT, void* value, UINT) {
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT period, TIMERPROC callback) {
   win::Desktop& desktop = Current();
   if (hwnd != 0 && !Lookup(hwnd)) return 0;
-  return desktop.loop().timers().Set(hwnd, id, period, std::move(callback),
-                                     desktop.driver().Now());
+  return desktop.loop().timers().Set(hwnd, id, period, std::move(callback), desktop.driver().Now());
 }
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) {
@@ -127,7 +165,9 @@ void Sleep(DWORD milliseconds) {
   driver.AdvanceClock(driver.Now() + milliseconds);
 }
 
-DWORD GetTickCount() { return static_cast<DWORD>(Current().driver().Now()); }
+DWORD GetTickCount() {
+  return static_cast<DWORD>(Current().driver().Now());
+}
 
 BOOL GetComputerNameA(char* buffer, DWORD* size) {
   if (!buffer || !size) return FALSE;

@@ -25,7 +25,9 @@ constexpr int kClockWidth = 44;
 constexpr UINT kTipDelayMs = 500;
 constexpr UINT_PTR kTipTimer = 1;
 
-bool Inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
+bool Inside(const RECT& r, POINT p) {
+  return PtInRect(&r, p) != FALSE;
+}
 
 }  // namespace
 
@@ -54,7 +56,9 @@ TaskbarLayout Shell::Layout() {
   } else {
     int col_w = std::max(0, w - 4);
     layout.start = {2, 2, 2 + col_w, 2 + kButtonHeight};
-    int tray_h = kButtonHeight + ((static_cast<int>(icons_.size()) * kIconStep) / std::max(1, col_w) + 1) * kIconStep;
+    int tray_h =
+        kButtonHeight +
+        ((static_cast<int>(icons_.size()) * kIconStep) / std::max(1, col_w) + 1) * kIconStep;
     layout.tray = {2, h - 2 - tray_h, 2 + col_w, h - 2};
     int y = layout.start.bottom + 6;
     for (HWND hwnd : windows) {
@@ -95,8 +99,8 @@ void Shell::PaintTaskbar(HWND hwnd) {
   look::Fill(hdc, {logo.left + 8, logo.top, logo.left + 15, logo.top + 7}, 0x00C000);
   look::Fill(hdc, {logo.left, logo.top + 8, logo.left + 7, logo.top + 15}, 0xFF0000);
   look::Fill(hdc, {logo.left + 8, logo.top + 8, logo.left + 15, logo.top + 15}, 0x00FFFF);
-  look::Text(hdc, "Start", {logo.right + 3, layout.start.top, layout.start.right - 2,
-                            layout.start.bottom},
+  look::Text(hdc, "Start",
+             {logo.right + 3, layout.start.top, layout.start.right - 2, layout.start.bottom},
              vb::GetSysColor(vb::COLOR_BTNTEXT), true);
   HWND active = desktop_.input().active;
   for (const auto& [window, r] : layout.buttons) {
@@ -114,23 +118,17 @@ void Shell::PaintTaskbar(HWND hwnd) {
       look::RaisedEdge(hdc, r);
     }
     int shift = pressed ? 1 : 0;
-    look::DefaultIcon(hdc, r.left + 4 + shift, r.top + (r.bottom - r.top - 16) / 2 + shift);
+    look::SmallIcon(hdc, r.left + 4 + shift, r.top + (r.bottom - r.top - 16) / 2 + shift,
+                    look::WindowIcon(window));
     RECT text{r.left + 24 + shift, r.top + shift, r.right - 4, r.bottom + shift};
     look::Text(hdc, WindowText(window), text, vb::GetSysColor(vb::COLOR_BTNTEXT), pressed,
                DT_NOPREFIX);
   }
   RECT tray = layout.tray;
   DrawEdge(hdc, &tray, BDR_SUNKENOUTER, BF_RECT);
-  gfx::DeviceContext* dc = gfx::FindDeviceContext(hdc);
   for (std::size_t i = 0; i < icons_.size() && i < layout.icons.size(); ++i) {
     const RECT& r = layout.icons[i];
-    std::shared_ptr<vb::StdPicture> picture = FindIcon(icons_[i].icon);
-    if (picture && dc && picture->Pixels()) {
-      gfx::StretchPixels(*dc, r.left, r.top, 16, 16, gfx::PixelSource::From(*picture->Pixels()),
-                         0, 0, picture->PixelWidth(), picture->PixelHeight());
-    } else if (icons_[i].flags & NIF_ICON) {
-      look::DefaultIcon(hdc, r.left, r.top);
-    }
+    if (icons_[i].flags & NIF_ICON) look::SmallIcon(hdc, r.left, r.top, icons_[i].icon);
   }
   std::uint64_t minutes = desktop_.driver().Now() / 60000 + 12 * 60;
   char clock[16];
@@ -227,8 +225,7 @@ void Shell::PaintTooltip(HWND hwnd) {
   GetClientRect(hwnd, &client);
   look::FillSystem(hdc, client, vb::COLOR_INFOBK);
   RECT text{client.left + 3, client.top, client.right - 2, client.bottom};
-  look::Text(hdc, WindowText(hwnd), text, vb::GetSysColor(vb::COLOR_INFOTEXT), false,
-             DT_NOPREFIX);
+  look::Text(hdc, WindowText(hwnd), text, vb::GetSysColor(vb::COLOR_INFOTEXT), false, DT_NOPREFIX);
   EndPaint(hwnd, &ps);
 }
 

@@ -79,9 +79,9 @@ constexpr UINT GW_CHILD = 5;
 // Classes and windows.
 ATOM RegisterClassA(const WNDCLASSA* window_class);
 BOOL UnregisterClassA(const char* name, HINSTANCE instance);
-HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* title, DWORD style,
-                     int x, int y, int width, int height, HWND parent, HMENU menu,
-                     HINSTANCE instance, void* param);
+HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     void* param);
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 HWND GetDesktopWindow();

@@ -68,12 +68,21 @@ struct PAINTSTRUCT {
 
 // Makes an LPARAM of two 16-bit halves and takes them apart (signed, as mouse coordinates).
 constexpr LPARAM MAKELPARAM(int low, int high) {
-  return static_cast<LPARAM>(static_cast<std::int32_t>(
-      (static_cast<std::uint32_t>(high & 0xFFFF) << 16) | static_cast<std::uint32_t>(low & 0xFFFF)));
+  return static_cast<LPARAM>(
+      static_cast<std::int32_t>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |
+                                static_cast<std::uint32_t>(low & 0xFFFF)));
 }
-constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<std::int16_t>(l & 0xFFFF); }
-constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<std::int16_t>((l >> 16) & 0xFFFF); }
-constexpr UINT LOWORD(std::uintptr_t v) { return static_cast<UINT>(v & 0xFFFF); }
-constexpr UINT HIWORD(std::uintptr_t v) { return static_cast<UINT>((v >> 16) & 0xFFFF); }
+constexpr int GET_X_LPARAM(LPARAM l) {
+  return static_cast<std::int16_t>(l & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM l) {
+  return static_cast<std::int16_t>((l >> 16) & 0xFFFF);
+}
+constexpr UINT LOWORD(std::uintptr_t v) {
+  return static_cast<UINT>(v & 0xFFFF);
+}
+constexpr UINT HIWORD(std::uintptr_t v) {
+  return static_cast<UINT>((v >> 16) & 0xFFFF);
+}
 
 }  // namespace win32

@@ -39,8 +39,8 @@ class Window {
   win32::RECT rect;
   win32::RECT normal_rect;  // the restored rectangle while minimised or maximised
   ShowState show_state = ShowState::kNormal;
-  bool restore_maximized = false;  // a minimised window that was maximised before
-  FrameInsets insets;              // non-client widths, fixed when the frame last changed
+  bool restore_maximized = false;     // a minimised window that was maximised before
+  FrameInsets insets;                 // non-client widths, fixed when the frame last changed
   std::optional<gfx::Region> region;  // window coordinates
   std::uint8_t alpha = 255;
   win32::COLORREF color_key = 0;
@@ -49,6 +49,8 @@ class Window {
   win32::LONG_PTR id = 0;
   win32::WNDPROC proc = 0;
   win32::HMENU system_menu = 0;
+  win32::HICON icon_small = 0;  // WM_SETICON; drawn in the caption and on the taskbar
+  win32::HICON icon_big = 0;
 
   std::shared_ptr<gfx::Bitmap> surface;
   win32::HDC client_dc = 0;

@@ -25,6 +25,14 @@ WindowManager::WindowManager(Desktop& desktop) : desktop_(desktop) {
   UpdateSurface(*root);
 }
 
+WindowManager::~WindowManager() {
+  // Device contexts live in the process-wide GDI table; give back the windows' ones.
+  for (auto& [handle, window] : windows_) {
+    if (window->client_dc) DeleteDC(window->client_dc);
+    if (window->window_dc) DeleteDC(window->window_dc);
+  }
+}
+
 Window* WindowManager::Find(HWND hwnd) {
   auto it = windows_.find(hwnd);
   return it == windows_.end() ? nullptr : it->second.get();
@@ -143,8 +151,10 @@ bool WindowManager::IsAncestor(HWND ancestor, HWND hwnd) {
 }
 
 void WindowManager::UpdateSurface(Window& window) {
-  int w = std::max(window.width(), 0);
-  int h = std::max(window.height(), 0);
+  // A window may be larger than any screen, but its surface stops at a size that fits in
+  // memory; what would be drawn beyond it is clipped.
+  int w = std::clamp(window.width(), 0, kMaxSurfaceSize);
+  int h = std::clamp(window.height(), 0, kMaxSurfaceSize);
   gfx::Argb fill = 0xFFFFFFFFu;
   if (window.window_class.background_color_index >= 0) {
     fill = gfx::ArgbFromColorref(vb::GetSysColor(window.window_class.background_color_index));
@@ -167,7 +177,9 @@ void WindowManager::DamageScreen(const RECT& rect) {
   if (rect.right > rect.left && rect.bottom > rect.top) desktop_.driver().ScreenDamaged(rect);
 }
 
-void WindowManager::Damage(Window& window) { DamageScreen(ScreenRect(window)); }
+void WindowManager::Damage(Window& window) {
+  DamageScreen(ScreenRect(window));
+}
 
 void WindowManager::Invalidate(Window& window, const RECT* client_rect, bool erase) {
   RECT client = ClientInWindow(window);

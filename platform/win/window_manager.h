@@ -15,7 +15,12 @@ class Desktop;
 // Handles are never reused, so a stale handle finds nothing.
 class WindowManager {
  public:
+  static constexpr int kMaxSurfaceSize = 4096;
+
   explicit WindowManager(Desktop& desktop);
+  ~WindowManager();
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
 
   Window* Find(win32::HWND hwnd);
   WindowRef Ref(win32::HWND hwnd);

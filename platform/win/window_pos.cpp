@@ -33,8 +33,8 @@ bool ApplyWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT fl
     cx = window->width();
     cy = window->height();
   }
-  cx = std::max(cx, 0);
-  cy = std::max(cy, 0);
+  cx = std::clamp(cx, 0, kMaxWindowSize);
+  cy = std::clamp(cy, 0, kMaxWindowSize);
   bool top_level = window->parent == 0;
   bool resizing = cx != window->width() || cy != window->height();
   if (top_level && resizing && option != PosOption::kSkipMinMax &&
@@ -56,8 +56,8 @@ bool ApplyWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT fl
     pos.cx = window->width();
     pos.cy = window->height();
   }
-  pos.cx = std::max(pos.cx, 0);
-  pos.cy = std::max(pos.cy, 0);
+  pos.cx = std::clamp(pos.cx, 0, kMaxWindowSize);
+  pos.cy = std::clamp(pos.cy, 0, kMaxWindowSize);
 
   RECT old_screen = windows.ScreenRect(*window);
   RECT old_client = windows.ClientInWindow(*window);
@@ -86,8 +86,8 @@ bool ApplyWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT fl
   if (window->show_state == ShowState::kNormal) window->normal_rect = window->rect;
   if (flags & SWP_FRAMECHANGED) window->insets = NonClientInsets(window->style, window->ex_style);
   RECT new_client = windows.ClientInWindow(*window);
-  bool client_moved = moved || new_client.left != old_client.left ||
-                      new_client.top != old_client.top;
+  bool client_moved =
+      moved || new_client.left != old_client.left || new_client.top != old_client.top;
   bool client_sized = new_client.right - new_client.left != old_client.right - old_client.left ||
                       new_client.bottom - new_client.top != old_client.bottom - old_client.top;
   if (sized || (flags & SWP_FRAMECHANGED)) {

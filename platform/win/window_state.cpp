@@ -10,20 +10,29 @@ using win::detail::Lookup;
 using win::detail::Windows;
 
 namespace {
-LONG_PTR AsLong(DWORD bits) { return static_cast<LONG_PTR>(static_cast<std::int32_t>(bits)); }
+LONG_PTR AsLong(DWORD bits) {
+  return static_cast<LONG_PTR>(static_cast<std::int32_t>(bits));
+}
 }  // namespace
 
 LONG_PTR GetWindowLongA(HWND hwnd, int index) {
   win::Window* window = Lookup(hwnd);
   if (!window) return 0;
   switch (index) {
-    case GWL_WNDPROC: return window->proc;
-    case GWL_STYLE: return AsLong(window->style);
-    case GWL_EXSTYLE: return AsLong(window->ex_style);
-    case GWL_USERDATA: return window->user_data;
-    case GWL_ID: return window->id;
-    case GWL_HINSTANCE: return 0;
-    default: return 0;
+    case GWL_WNDPROC:
+      return window->proc;
+    case GWL_STYLE:
+      return AsLong(window->style);
+    case GWL_EXSTYLE:
+      return AsLong(window->ex_style);
+    case GWL_USERDATA:
+      return window->user_data;
+    case GWL_ID:
+      return window->id;
+    case GWL_HINSTANCE:
+      return 0;
+    default:
+      return 0;
   }
 }
 
@@ -61,9 +70,14 @@ LONG_PTR SetWindowLongA(HWND hwnd, int index, LONG_PTR value) {
       win::detail::ShellWindowsChanged();
       break;
     }
-    case GWL_USERDATA: window->user_data = value; break;
-    case GWL_ID: window->id = value; break;
-    default: return 0;
+    case GWL_USERDATA:
+      window->user_data = value;
+      break;
+    case GWL_ID:
+      window->id = value;
+      break;
+    default:
+      return 0;
   }
   return old;
 }

@@ -91,6 +91,16 @@ TEST_F(Compositing, LayeredOpacityBlendsWithWhatIsBelow) {
   EXPECT_EQ(Pixel(200, 200), Rgb(0x0000FF));
 }
 
+TEST_F(Compositing, ColourKeyedPixelsOfALayeredWindowAreClear) {
+  Colored(0x0000FF, {100, 100, 300, 300});
+  HWND keyed = Colored(0x00FF00, {100, 100, 300, 300}, WS_POPUP | WS_VISIBLE, 0, WS_EX_LAYERED);
+  HWND spot = Colored(0xFFFFFF, {10, 10, 20, 20}, WS_CHILD | WS_VISIBLE, keyed);
+  ASSERT_TRUE(IsWindow(spot));
+  SetLayeredWindowAttributes(keyed, 0x00FF00, 255, LWA_COLORKEY);
+  EXPECT_EQ(Pixel(200, 200), Rgb(0x0000FF));  // the key colour lets the window below show
+  EXPECT_EQ(Pixel(115, 115), Rgb(0xFFFFFF));  // other colours stay
+}
+
 TEST_F(Compositing, OnlyTheDamagedPartIsComposedAgain) {
   HWND hwnd = Colored(0x0000FF, {100, 100, 300, 300});
   headless_->Screen();
@@ -111,11 +121,25 @@ TEST_F(Compositing, TheCursorIsDrawnAtItsHotSpotAndTheScreenSavesAsPng) {
   headless_->compositor().draw_cursor = true;
   robot().MoveTo(50, 60);
   Run();
-  EXPECT_EQ(Pixel(50, 60), 0xFF000000u);     // the arrow's tip
-  EXPECT_EQ(Pixel(51, 62), 0xFFFFFFFFu);     // its white inside
+  EXPECT_EQ(Pixel(50, 60), 0xFF000000u);  // the arrow's tip
+  EXPECT_EQ(Pixel(51, 62), 0xFFFFFFFFu);  // its white inside
   std::string path = ::testing::TempDir() + "/screen.png";
   ASSERT_TRUE(headless_->SaveScreen(path));
   EXPECT_GT(std::filesystem::file_size(path), 1000u);
+}
+
+TEST_F(Compositing, APictureCursorIsDrawnAroundItsHotSpot) {
+  headless_->compositor().draw_cursor = true;
+  auto picture = std::make_shared<gfx::Bitmap>(8, 8, 0xFF00FF00u);
+  HCURSOR cursor = win::CreatePictureCursor(picture, {4, 4});
+  ASSERT_NE(cursor, 0u);
+  robot().MoveTo(300, 300);
+  Run();
+  SetCursor(cursor);
+  EXPECT_EQ(Pixel(296, 296), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(303, 303), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(304, 304), Rgb(vb::GetSysColor(vb::COLOR_BACKGROUND)));
+  EXPECT_EQ(win::CreatePictureCursor(nullptr, {0, 0}), 0u);
 }
 
 }  // namespace

@@ -11,9 +11,15 @@ TEST_F(Input, AClickOnTheClientAreaGivesHitTestCursorAndPostedButtons) {
   robot().Click(200, 200);
   Run();
   recorder_.ExpectSequence(hwnd,
-                           {{WM_NCHITTEST}, {WM_SETCURSOR}, {WM_MOUSEMOVE, Kind::kPosted},
-                            {WM_NCHITTEST}, {WM_SETCURSOR}, {WM_LBUTTONDOWN, Kind::kPosted},
-                            {WM_NCHITTEST}, {WM_SETCURSOR}, {WM_LBUTTONUP, Kind::kPosted}},
+                           {{WM_NCHITTEST},
+                            {WM_SETCURSOR},
+                            {WM_MOUSEMOVE, Kind::kPosted},
+                            {WM_NCHITTEST},
+                            {WM_SETCURSOR},
+                            {WM_LBUTTONDOWN, Kind::kPosted},
+                            {WM_NCHITTEST},
+                            {WM_SETCURSOR},
+                            {WM_LBUTTONUP, Kind::kPosted}},
                            "click");
   std::vector<Received> down = recorder_.Log(hwnd, {WM_LBUTTONDOWN});
   ASSERT_EQ(down.size(), 1u);
@@ -31,7 +37,10 @@ TEST_F(Input, AClickOnAnInactiveWindowActivatesItBeforeTheButton) {
   robot().Click(200, 200);
   Run();
   recorder_.ExpectSequence(back,
-                           {{WM_MOUSEACTIVATE}, {WM_NCACTIVATE}, {WM_ACTIVATE}, {WM_SETFOCUS},
+                           {{WM_MOUSEACTIVATE},
+                            {WM_NCACTIVATE},
+                            {WM_ACTIVATE},
+                            {WM_SETFOCUS},
                             {WM_LBUTTONDOWN, Kind::kPosted}},
                            "click activation");
   EXPECT_EQ(recorder_.Log(back, {WM_ACTIVATE})[0].wparam, WA_CLICKACTIVE);
@@ -48,15 +57,30 @@ struct DoubleCase {
 
 TEST_F(Input, DoubleClicksNeedTheClassStyleTheTimeAndTheDistance) {
   const DoubleCase cases[] = {
-      {"double click", "LogWindowDbl", 80, 0,
+      {"double click",
+       "LogWindowDbl",
+       80,
+       0,
        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
-      {"class without double clicks", "LogWindow", 80, 0,
+      {"class without double clicks",
+       "LogWindow",
+       80,
+       0,
        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
-      {"too slow", "LogWindowDbl", 600, 0,
+      {"too slow",
+       "LogWindowDbl",
+       600,
+       0,
        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
-      {"within the box", "LogWindowDbl", 80, 2,
+      {"within the box",
+       "LogWindowDbl",
+       80,
+       2,
        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
-      {"outside the box", "LogWindowDbl", 80, 3,
+      {"outside the box",
+       "LogWindowDbl",
+       80,
+       3,
        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
   };
   for (const DoubleCase& c : cases) {
@@ -87,16 +111,25 @@ TEST_F(Input, CaptureSendsEveryMouseMessageToTheCapturingWindowUntilReleased) {
   robot().Do("clear", [&] { recorder_.Clear(); });
   robot().MoveTo(500, 600).Release().MoveTo(510, 600);
   Run();
-  recorder_.ExpectSequence(hwnd,
-                           {{WM_MOUSEMOVE, Kind::kPosted}, {WM_LBUTTONUP, Kind::kPosted},
-                            {WM_CAPTURECHANGED}},
-                           "captured drag");
+  recorder_.ExpectSequence(
+      hwnd, {{WM_MOUSEMOVE, Kind::kPosted}, {WM_LBUTTONUP, Kind::kPosted}, {WM_CAPTURECHANGED}},
+      "captured drag");
   std::vector<Received> move = recorder_.Log(hwnd, {WM_MOUSEMOVE});
   ASSERT_EQ(move.size(), 1u);
   EXPECT_EQ(GET_X_LPARAM(move[0].lparam), 400);  // client coordinates, outside the window
   EXPECT_EQ(GET_Y_LPARAM(move[0].lparam), 500);
   EXPECT_TRUE(recorder_.Log(hwnd, {WM_NCHITTEST}).empty());
   EXPECT_EQ(GetCapture(), 0u);
+}
+
+TEST_F(Input, ADisabledWindowGetsNoMouseInput) {
+  HWND hwnd = recorder_.Make(WS_POPUP | WS_VISIBLE, {100, 100, 300, 300});
+  EnableWindow(hwnd, FALSE);
+  recorder_.Clear();
+  robot().Click(150, 150);
+  Run();
+  EXPECT_TRUE(recorder_.Log(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE}).empty());
+  EXPECT_FALSE(recorder_.Log(hwnd, {WM_SETCURSOR}).empty());
 }
 
 TEST_F(Input, KeysGoToTheFocusWindowAndAltMakesSystemKeys) {
@@ -107,8 +140,10 @@ TEST_F(Input, KeysGoToTheFocusWindowAndAltMakesSystemKeys) {
   robot().Type("a").KeyDown(VK_MENU).Key(VK_F4).KeyUp(VK_MENU);
   Run();
   recorder_.ExpectSequence(edit,
-                           {{WM_KEYDOWN, Kind::kPosted}, {WM_CHAR, Kind::kPosted},
-                            {WM_KEYUP, Kind::kPosted}, {WM_SYSKEYDOWN, Kind::kPosted},
+                           {{WM_KEYDOWN, Kind::kPosted},
+                            {WM_CHAR, Kind::kPosted},
+                            {WM_KEYUP, Kind::kPosted},
+                            {WM_SYSKEYDOWN, Kind::kPosted},
                             {WM_SYSKEYDOWN, Kind::kPosted}},
                            "keys");
   EXPECT_EQ(recorder_.Log(edit, {WM_CHAR})[0].wparam, static_cast<WPARAM>('a'));
@@ -134,9 +169,8 @@ TEST_F(Input, CursorShapesFollowTheHitTest) {
   struct Place {
     POINT at;
     LONG_PTR cursor;
-  } places[] = {{{101, 200}, IDC_SIZEWE},   {{250, 101}, IDC_SIZENS},
-                {{101, 101}, IDC_SIZENWSE}, {{398, 101}, IDC_SIZENESW},
-                {{250, 200}, IDC_ARROW},    {{250, 110}, IDC_ARROW}};
+  } places[] = {{{101, 200}, IDC_SIZEWE},   {{250, 101}, IDC_SIZENS}, {{101, 101}, IDC_SIZENWSE},
+                {{398, 101}, IDC_SIZENESW}, {{250, 200}, IDC_ARROW},  {{250, 110}, IDC_ARROW}};
   for (const Place& p : places) {
     robot().MoveTo(p.at.x, p.at.y);
     Run();

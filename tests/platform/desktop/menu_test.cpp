@@ -7,7 +7,9 @@ namespace {
 using Menus = DesktopTest;
 
 // Item centres of a pop-up menu opened at (x, y): 3 px of frame, 17 px per item.
-POINT ItemAt(int x, int y, int index) { return {x + 30, y + 3 + 17 * index + 8}; }
+POINT ItemAt(int x, int y, int index) {
+  return {x + 30, y + 3 + 17 * index + 8};
+}
 
 struct ChoiceCase {
   const char* name;
@@ -23,17 +25,21 @@ TEST_F(Menus, TrackPopupMenuAnswersMouseAndKeyboard) {
          r.Glide(p.x, p.y, 2).Press().Release();
        },
        20},
-      {"arrows pass greyed items and skip the separator", [](desktop::Robot& r) {
+      {"arrows pass greyed items and skip the separator",
+       [](desktop::Robot& r) {
          r.Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
-       }, 40},
-      {"enter on a greyed item does nothing", [](desktop::Robot& r) {
-         r.Key(VK_UP).Key(VK_UP).Key(VK_RETURN).Key(VK_UP).Key(VK_RETURN);
-       }, 20},
+       },
+       40},
+      {"enter on a greyed item does nothing",
+       [](desktop::Robot& r) { r.Key(VK_UP).Key(VK_UP).Key(VK_RETURN).Key(VK_UP).Key(VK_RETURN); },
+       20},
       {"an access key", [](desktop::Robot& r) { r.Char('t'); }, 20},
-      {"a greyed item cannot be chosen", [](desktop::Robot& r) {
+      {"a greyed item cannot be chosen",
+       [](desktop::Robot& r) {
          POINT p = ItemAt(300, 300, 2);
          r.Glide(p.x, p.y, 2).Press().Release().Key(VK_ESCAPE);
-       }, 0},
+       },
+       0},
       {"escape", [](desktop::Robot& r) { r.Key(VK_ESCAPE); }, 0},
       {"a click outside", [](desktop::Robot& r) { r.Click(50, 50); }, 0},
   };
@@ -48,9 +54,63 @@ TEST_F(Menus, TrackPopupMenuAnswersMouseAndKeyboard) {
     AppendMenuA(menu, MF_STRING, 40, "&Four");
     robot().MoveTo(300, 300);
     c.script(robot());
-    EXPECT_EQ(static_cast<UINT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 300, 0, hwnd, nullptr)),
-              c.expected);
+    EXPECT_EQ(
+        static_cast<UINT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 300, 0, hwnd, nullptr)),
+        c.expected);
     DestroyMenu(menu);
+    Run();
+  }
+}
+
+// Clicks item `index` of the frontmost open pop-up menu, wherever it opened.
+void ClickFrontPopupItem(desktop::Robot& robot, int index) {
+  robot.Do(
+      "click in the front pop-up",
+      [index] {
+        RECT r;
+        GetWindowRect(FindWindowA("#32768", nullptr), &r);
+        POINT p = ItemAt(r.left, r.top, index);
+        win::InjectMouseMove(p.x, p.y);
+        win::InjectMouseButton(win::MouseButton::kLeft, true);
+        win::InjectMouseButton(win::MouseButton::kLeft, false);
+      },
+      20);
+}
+
+TEST_F(Menus, SubmenusOpenFromTheirItemsByMouseAndKeyboard) {
+  const ChoiceCase cases[] = {
+      {"access keys through the submenu", [](desktop::Robot& r) { r.Char('f').Char('s'); }, 12},
+      {"right arrow opens and selects the first item",
+       [](desktop::Robot& r) { r.Key(VK_DOWN).Key(VK_RIGHT).Key(VK_RETURN); }, 11},
+      {"escape closes only the submenu",
+       [](desktop::Robot& r) { r.Char('f').Key(VK_ESCAPE).Key(VK_DOWN).Key(VK_RETURN); }, 20},
+      {"hovering opens the submenu and a click chooses in it",
+       [](desktop::Robot& r) {
+         POINT file = ItemAt(300, 300, 0);
+         r.Glide(file.x, file.y, 2);
+         ClickFrontPopupItem(r, 1);
+       },
+       12},
+  };
+  HWND hwnd = recorder_.Make();
+  for (const ChoiceCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, 11, "&Open");
+    AppendMenuA(file, MF_STRING, 12, "&Save");
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_POPUP, file, "&File");
+    AppendMenuA(menu, MF_STRING, 20, "&Edit");
+    EXPECT_EQ(GetSubMenu(menu, 0), file);
+    EXPECT_EQ(GetSubMenu(menu, 1), 0u);
+    robot().MoveTo(300, 300);
+    c.script(robot());
+    EXPECT_EQ(
+        static_cast<UINT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 300, 0, hwnd, nullptr)),
+        c.expected);
+    EXPECT_EQ(FindWindowA("#32768", nullptr), 0u);  // every level closed
+    DestroyMenu(menu);
+    DestroyMenu(file);
     Run();
   }
 }
@@ -68,8 +128,12 @@ TEST_F(Menus, WithoutReturnCmdTheChoiceIsPostedAsACommand) {
   ASSERT_EQ(commands.size(), 1u);
   EXPECT_EQ(commands[0].kind, Kind::kPosted);
   EXPECT_EQ(commands[0].wparam, 77u);
-  recorder_.ExpectSequence(hwnd, {{WM_ENTERMENULOOP}, {WM_INITMENU}, {WM_INITMENUPOPUP},
-                                  {WM_EXITMENULOOP}, {WM_COMMAND, Kind::kPosted}},
+  recorder_.ExpectSequence(hwnd,
+                           {{WM_ENTERMENULOOP},
+                            {WM_INITMENU},
+                            {WM_INITMENUPOPUP},
+                            {WM_EXITMENULOOP},
+                            {WM_COMMAND, Kind::kPosted}},
                            "menu notifications");
   DestroyMenu(menu);
 }
@@ -85,6 +149,13 @@ TEST_F(Menus, ASystemMenuCommandChosenByTheRobotReachesTheWindow) {
   std::vector<Received> commands = recorder_.Log(hwnd, {WM_SYSCOMMAND});
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(commands.back().wparam & 0xFFF0, SC_MAXIMIZE);
+}
+
+TEST_F(Menus, AltSpaceOpensTheSystemMenuFromTheKeyboard) {
+  HWND hwnd = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
+  robot().KeyDown(VK_MENU).Char(' ').KeyUp(VK_MENU).Char('x');
+  Run();
+  EXPECT_TRUE(IsZoomed(hwnd));
 }
 
 TEST_F(Menus, TheSkinsSystemMenuCallMinimisesWithTheAccessKey) {

@@ -16,12 +16,19 @@ TEST_F(MoveSize, DraggingTheCaptionRunsTheMoveLoopAndEatsTheRelease) {
   recorder_.Clear();
   robot().Drag(200, 110, 260, 150, 3);
   Run();
-  recorder_.ExpectSequence(
-      hwnd,
-      {{WM_NCLBUTTONDOWN, Kind::kPosted}, {WM_SYSCOMMAND}, {WM_GETMINMAXINFO}, {WM_ENTERSIZEMOVE},
-       {WM_MOVING}, {WM_MOVE}, {WM_MOVING}, {WM_MOVE}, {WM_MOVING}, {WM_MOVE},
-       {WM_EXITSIZEMOVE}},
-      "caption drag");
+  recorder_.ExpectSequence(hwnd,
+                           {{WM_NCLBUTTONDOWN, Kind::kPosted},
+                            {WM_SYSCOMMAND},
+                            {WM_GETMINMAXINFO},
+                            {WM_ENTERSIZEMOVE},
+                            {WM_MOVING},
+                            {WM_MOVE},
+                            {WM_MOVING},
+                            {WM_MOVE},
+                            {WM_MOVING},
+                            {WM_MOVE},
+                            {WM_EXITSIZEMOVE}},
+                           "caption drag");
   EXPECT_TRUE(recorder_.Log(hwnd, {WM_NCLBUTTONUP, WM_LBUTTONUP}).empty());
   EXPECT_EQ(WindowRect(hwnd), (RECT{160, 140, 460, 340}));
   EXPECT_EQ(GetCapture(), 0u);

@@ -92,7 +92,7 @@ TEST_F(Shell, ButtonsFollowTheTopLevelWindowsAndTheirTitles) {
   HWND a = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
   HWND b = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {200, 200, 500, 400});
   recorder_.Make(WS_POPUP | WS_VISIBLE, {0, 0, 10, 10}, 0, WS_EX_TOOLWINDOW);
-  recorder_.Make(WS_OVERLAPPEDWINDOW, {0, 0, 10, 10});  // hidden
+  recorder_.Make(WS_OVERLAPPEDWINDOW, {0, 0, 10, 10});                  // hidden
   recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 10, 10}, a);  // owned
   EXPECT_EQ(shell().ButtonWindows(), (std::vector<HWND>{a, b}));
 
@@ -191,6 +191,20 @@ TEST_F(Shell, IconsAndTheirTipsAreShown) {
   robot().MoveTo(300, 300).Wait(600);
   Run();
   EXPECT_EQ(shell().tooltip(), 0u);
+}
+
+TEST_F(Shell, AWindowIconShowsInTheCaptionAndOnTheTaskbarButton) {
+  win::RegisterIconPicture(icon_);
+  HWND hwnd = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
+  EXPECT_EQ(SendMessageA(hwnd, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon_->Handle())), 0);
+  EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), static_cast<LRESULT>(icon_->Handle()));
+  EXPECT_EQ(Pixel(100 + 4 + 1 + 8, 100 + 4 + 1 + 8), 0xFFFF0000u);  // the caption's icon box
+  win::TaskbarLayout layout = shell().Layout();
+  ASSERT_EQ(layout.buttons.size(), 1u);
+  POINT p{layout.buttons[0].second.left + 12,
+          (layout.buttons[0].second.top + layout.buttons[0].second.bottom) / 2};
+  ClientToScreen(Taskbar(), &p);
+  EXPECT_EQ(Pixel(p.x + 1, p.y + 1), 0xFFFF0000u);  // pressed in by one pixel: it is active
 }
 
 TEST_F(Shell, ShellExecuteIsRecordedNotRunAndTheComputerNameIsASetting) {

@@ -34,8 +34,9 @@ TEST_F(Frame, HitTestingFindsBordersCornersCaptionAndButtons) {
 
 TEST_F(Frame, ClearingTheFrameBitsRemovesTheFrameAfterFrameChanged) {
   HWND hwnd = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
-  SetWindowLongA(hwnd, GWL_STYLE,
-                 GetWindowLongA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME));
+  SetWindowLongA(
+      hwnd, GWL_STYLE,
+      GetWindowLongA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME));
   RECT client;
   GetClientRect(hwnd, &client);
   EXPECT_EQ(client.right, 292);  // the old frame holds until the frame is recomputed
@@ -56,10 +57,18 @@ struct MenuCase {
 TEST_F(Frame, TheSystemMenuGreysItemsByStyleAndShowState) {
   const MenuCase cases[] = {
       {"sizable, normal", WS_OVERLAPPEDWINDOW, SW_SHOWNORMAL, {false, true, true, true, true}},
-      {"sizable, maximised", WS_OVERLAPPEDWINDOW, SW_SHOWMAXIMIZED, {true, false, false, true, false}},
+      {"sizable, maximised",
+       WS_OVERLAPPEDWINDOW,
+       SW_SHOWMAXIMIZED,
+       {true, false, false, true, false}},
       {"sizable, minimised", WS_OVERLAPPEDWINDOW, SW_MINIMIZE, {true, true, false, false, true}},
-      {"fixed without boxes", WS_CAPTION | WS_SYSMENU, SW_SHOWNORMAL, {false, true, false, false, false}},
-      {"minimise box only", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, SW_SHOWNORMAL,
+      {"fixed without boxes",
+       WS_CAPTION | WS_SYSMENU,
+       SW_SHOWNORMAL,
+       {false, true, false, false, false}},
+      {"minimise box only",
+       WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+       SW_SHOWNORMAL,
        {false, true, false, true, false}},
   };
   const WPARAM ids[] = {SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE};

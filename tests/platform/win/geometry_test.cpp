@@ -36,6 +36,27 @@ TEST_F(Geometry, FramesAddTheClassicNonClientSizes) {
   }
 }
 
+TEST_F(Geometry, OutOfRangeSizesAreLimitedNotFatal) {
+  HWND parent = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
+  HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, parent);
+  struct Size {
+    int cx, cy;
+    RECT expected;
+  } sizes[] = {{-50, -7, {0, 0, 0, 0}},
+               {1 << 30, 5, {0, 0, 32767, 5}},
+               {40000, 40000, {0, 0, 32767, 32767}}};
+  for (const Size& s : sizes) {
+    EXPECT_TRUE(SetWindowPos(child, 0, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER));
+    RECT r;
+    GetClientRect(child, &r);
+    EXPECT_EQ(r, s.expected);
+    HDC dc = GetDC(child);
+    RECT fill{0, 0, 40000, 40000};
+    FillRect(dc, &fill, static_cast<HBRUSH>(5 + 1));  // clipped to the surface
+    ReleaseDC(child, dc);
+  }
+}
+
 TEST_F(Geometry, ChildCoordinatesAreRelativeToTheParentClientArea) {
   HWND parent = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
   HWND child = Make(WS_CHILD | WS_VISIBLE, {10, 5, 60, 25}, parent);
@@ -50,9 +71,9 @@ TEST_F(Geometry, ChildCoordinatesAreRelativeToTheParentClientArea) {
 }
 
 struct ZStep {
-  int window;     // 0, 1 or 2
-  int after;      // another window's index, or -1 to use `special`
-  HWND special;
+  int window;  // 0, 1 or 2
+  int after;   // another window's index, or -1 to use `band`
+  HWND band;
   UINT flags;
 };
 
@@ -78,7 +99,8 @@ TEST_F(Geometry, ZOrderKeepsTheTopmostBandInFront) {
       {"no z-order flag ignores the insert-after",
        {{0, -1, HWND_TOPMOST, kKeep | SWP_NOZORDER}},
        {2, 1, 0}},
-      {"activation brings to the top", {{0, -1, HWND_TOP, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER}},
+      {"activation brings to the top",
+       {{0, -1, HWND_TOP, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER}},
        {0, 2, 1}},
   };
   for (const ZCase& c : cases) {
@@ -86,7 +108,7 @@ TEST_F(Geometry, ZOrderKeepsTheTopmostBandInFront) {
     HWND w[3];
     for (HWND& h : w) h = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
     for (const ZStep& step : c.steps) {
-      HWND after = step.after >= 0 ? w[step.after] : step.special;
+      HWND after = step.after >= 0 ? w[step.after] : step.band;
       EXPECT_TRUE(SetWindowPos(w[step.window], after, 0, 0, 0, 0, step.flags));
     }
     std::vector<int> order;
@@ -157,29 +179,41 @@ struct HitCase {
 TEST_F(Geometry, WindowFromPointFollowsThePlatformRules) {
   const HitCase cases[] = {
       {"child", [](HWND, HWND) {}, {150, 150}, 1},
-      {"hidden child lets the parent have it", [](HWND, HWND c) { ShowWindow(c, SW_HIDE); },
-       {150, 150}, 0},
-      {"disabled child lets the parent have it", [](HWND, HWND c) { EnableWindow(c, FALSE); },
-       {150, 150}, 0},
+      {"hidden child lets the parent have it",
+       [](HWND, HWND c) { ShowWindow(c, SW_HIDE); },
+       {150, 150},
+       0},
+      {"disabled child lets the parent have it",
+       [](HWND, HWND c) { EnableWindow(c, FALSE); },
+       {150, 150},
+       0},
       {"disabled top-level window is still found",
-       [](HWND t, HWND) { EnableWindow(t, FALSE); }, {110, 110}, 0},
+       [](HWND t, HWND) { EnableWindow(t, FALSE); },
+       {110, 110},
+       0},
       {"outside the window region falls through",
-       [](HWND t, HWND) { SetWindowRgn(t, CreateRectRgn(50, 50, 200, 200), TRUE); }, {110, 110},
+       [](HWND t, HWND) { SetWindowRgn(t, CreateRectRgn(50, 50, 200, 200), TRUE); },
+       {110, 110},
        3},
-      {"inside the window region", [](HWND t, HWND) {
-         SetWindowRgn(t, CreateRectRgn(50, 50, 200, 200), TRUE);
-       }, {160, 160}, 1},
+      {"inside the window region",
+       [](HWND t, HWND) { SetWindowRgn(t, CreateRectRgn(50, 50, 200, 200), TRUE); },
+       {160, 160},
+       1},
       {"layered and transparent is clicked through",
-       [](HWND t, HWND) {
-         SetWindowLongA(t, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TRANSPARENT);
-       }, {150, 150}, 3},
+       [](HWND t, HWND) { SetWindowLongA(t, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TRANSPARENT); },
+       {150, 150},
+       3},
       {"layered at opacity zero is still hit",
        [](HWND t, HWND) {
          SetWindowLongA(t, GWL_EXSTYLE, WS_EX_LAYERED);
          SetLayeredWindowAttributes(t, 0, 0, LWA_ALPHA);
-       }, {150, 150}, 1},
+       },
+       {150, 150},
+       1},
       {"transparent without layered is hit",
-       [](HWND t, HWND) { SetWindowLongA(t, GWL_EXSTYLE, WS_EX_TRANSPARENT); }, {150, 150}, 1},
+       [](HWND t, HWND) { SetWindowLongA(t, GWL_EXSTYLE, WS_EX_TRANSPARENT); },
+       {150, 150},
+       1},
       {"nothing there", [](HWND, HWND) {}, {1000, 20}, 2},
   };
   for (const HitCase& c : cases) {
@@ -193,6 +227,21 @@ TEST_F(Geometry, WindowFromPointFollowsThePlatformRules) {
     DestroyWindow(top);
     DestroyWindow(below);
   }
+}
+
+TEST_F(Geometry, ChildWindowFromPointLooksOnlyAtDirectChildrenHiddenOrNot) {
+  HWND parent = Make(WS_POPUP | WS_VISIBLE, {100, 100, 400, 400});
+  HWND child = Make(WS_CHILD, {10, 10, 110, 110}, parent);  // hidden
+  HWND grandchild = Make(WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, child);
+  ASSERT_TRUE(IsWindow(grandchild));
+  EXPECT_EQ(ChildWindowFromPoint(parent, {20, 20}), child);
+  EXPECT_EQ(ChildWindowFromPoint(parent, {200, 200}), parent);
+  EXPECT_EQ(ChildWindowFromPoint(parent, {-5, 20}), 0u);
+  EXPECT_EQ(WindowFromPoint({120, 120}), parent);
+  EXPECT_EQ(GetParent(grandchild), child);
+  EXPECT_EQ(SetParent(grandchild, parent), child);
+  EXPECT_EQ(WindowFromPoint({120, 120}), grandchild);
+  EXPECT_EQ(SetParent(parent, grandchild), 0u);  // a window cannot go inside itself
 }
 
 TEST_F(Geometry, SetWindowRgnTakesOwnershipOfTheRegion) {

@@ -9,8 +9,16 @@ TEST_F(Sequences, CreatingAVisibleWindowSendsCreationThenShowThenActivation) {
   HWND hwnd = Make();
   ASSERT_TRUE(IsWindow(hwnd));
   ExpectSequence(hwnd,
-                 {{WM_GETMINMAXINFO}, {WM_NCCREATE}, {WM_NCCALCSIZE}, {WM_CREATE}, {WM_SIZE},
-                  {WM_MOVE}, {WM_SHOWWINDOW}, {WM_NCACTIVATE}, {WM_ACTIVATE}, {WM_SETFOCUS}},
+                 {{WM_GETMINMAXINFO},
+                  {WM_NCCREATE},
+                  {WM_NCCALCSIZE},
+                  {WM_CREATE},
+                  {WM_SIZE},
+                  {WM_MOVE},
+                  {WM_SHOWWINDOW},
+                  {WM_NCACTIVATE},
+                  {WM_ACTIVATE},
+                  {WM_SETFOCUS}},
                  "create");
   EXPECT_EQ(GetActiveWindow(), hwnd);
   EXPECT_EQ(GetFocus(), hwnd);
@@ -41,13 +49,31 @@ TEST_F(Sequences, MaximisingAsksTheSizeQueryFirst) {
   HWND hwnd = Make();
   ClearLog();
   ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-  ExpectSequence(hwnd, {{WM_GETMINMAXINFO}, {WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED},
-                        {WM_MOVE}, {WM_SIZE}},
-                 "maximise");
+  ExpectSequence(
+      hwnd,
+      {{WM_GETMINMAXINFO}, {WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED}, {WM_MOVE}, {WM_SIZE}},
+      "maximise");
   auto sizes = Log(hwnd, {WM_SIZE});
   ASSERT_EQ(sizes.size(), 1u);
   EXPECT_EQ(sizes[0].wparam, SIZE_MAXIMIZED);
   EXPECT_TRUE(IsZoomed(hwnd));
+}
+
+TEST_F(Sequences, InvalidatingGivesAPaintFromTheLoopWithTheEraseInsideBeginPaint) {
+  HWND hwnd = Make();
+  win::DoEvents();
+  ClearLog();
+  InvalidateRect(hwnd, nullptr, TRUE);
+  EXPECT_TRUE(Log(hwnd, {WM_PAINT}).empty());  // nothing happens inside the call
+  win::DoEvents();
+  ExpectSequence(hwnd, {{WM_PAINT, Kind::kPosted}, {WM_ERASEBKGND}}, "paint");
+  ClearLog();
+  win::DoEvents();
+  EXPECT_TRUE(Log(hwnd, {WM_PAINT}).empty());  // validated by the default procedure
+  SetWindowTextA(hwnd, "New title");           // the frame is redrawn, not the client
+  win::DoEvents();
+  ExpectSequence(hwnd, {{WM_SETTEXT}, {WM_NCPAINT}}, "title change");
+  EXPECT_TRUE(Log(hwnd, {WM_PAINT}).empty());
 }
 
 TEST_F(Sequences, CaptureChangesTellTheWindowThatLosesIt) {
@@ -127,8 +153,8 @@ TEST_F(Sequences, SizeChangesOfTopLevelWindowsAskTheSizeQueryAndMovesDoNot) {
   EXPECT_TRUE(Log(hwnd, {WM_GETMINMAXINFO}).empty());
   ClearLog();
   SetWindowPos(hwnd, 0, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
-  ExpectSequence(hwnd, {{WM_GETMINMAXINFO}, {WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED},
-                        {WM_SIZE}},
+  ExpectSequence(hwnd,
+                 {{WM_GETMINMAXINFO}, {WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED}, {WM_SIZE}},
                  "resize");
 }
 

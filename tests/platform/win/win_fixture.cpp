@@ -8,32 +8,59 @@
 namespace win_test {
 
 std::string MessageName(UINT message) {
-  static const std::map<UINT, const char*> names = {
-      {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"},
-      {WM_SIZE, "WM_SIZE"}, {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"},
-      {WM_KILLFOCUS, "WM_KILLFOCUS"}, {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"},
-      {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
-      {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_SETCURSOR, "WM_SETCURSOR"},
-      {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"}, {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
-      {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
-      {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCCREATE, "WM_NCCREATE"},
-      {WM_NCDESTROY, "WM_NCDESTROY"}, {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
-      {WM_NCHITTEST, "WM_NCHITTEST"}, {WM_NCPAINT, "WM_NCPAINT"},
-      {WM_NCACTIVATE, "WM_NCACTIVATE"}, {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
-      {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"}, {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
-      {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"}, {WM_KEYDOWN, "WM_KEYDOWN"},
-      {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}, {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
-      {WM_SYSKEYUP, "WM_SYSKEYUP"}, {WM_COMMAND, "WM_COMMAND"},
-      {WM_SYSCOMMAND, "WM_SYSCOMMAND"}, {WM_TIMER, "WM_TIMER"},
-      {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-      {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
-      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
-      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_MOVING, "WM_MOVING"},
-      {WM_SIZING, "WM_SIZING"}, {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
-      {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"}, {WM_ENTERMENULOOP, "WM_ENTERMENULOOP"},
-      {WM_EXITMENULOOP, "WM_EXITMENULOOP"}, {WM_INITMENU, "WM_INITMENU"},
-      {WM_INITMENUPOPUP, "WM_INITMENUPOPUP"}, {WM_MENUSELECT, "WM_MENUSELECT"},
-      {WM_USER, "WM_USER"}};
+  static const std::map<UINT, const char*> names = {{WM_CREATE, "WM_CREATE"},
+                                                    {WM_DESTROY, "WM_DESTROY"},
+                                                    {WM_MOVE, "WM_MOVE"},
+                                                    {WM_SIZE, "WM_SIZE"},
+                                                    {WM_ACTIVATE, "WM_ACTIVATE"},
+                                                    {WM_SETFOCUS, "WM_SETFOCUS"},
+                                                    {WM_KILLFOCUS, "WM_KILLFOCUS"},
+                                                    {WM_ENABLE, "WM_ENABLE"},
+                                                    {WM_SETTEXT, "WM_SETTEXT"},
+                                                    {WM_PAINT, "WM_PAINT"},
+                                                    {WM_CLOSE, "WM_CLOSE"},
+                                                    {WM_ERASEBKGND, "WM_ERASEBKGND"},
+                                                    {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+                                                    {WM_SETCURSOR, "WM_SETCURSOR"},
+                                                    {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+                                                    {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
+                                                    {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+                                                    {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+                                                    {WM_NCCREATE, "WM_NCCREATE"},
+                                                    {WM_NCDESTROY, "WM_NCDESTROY"},
+                                                    {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+                                                    {WM_NCHITTEST, "WM_NCHITTEST"},
+                                                    {WM_NCPAINT, "WM_NCPAINT"},
+                                                    {WM_NCACTIVATE, "WM_NCACTIVATE"},
+                                                    {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
+                                                    {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+                                                    {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
+                                                    {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
+                                                    {WM_KEYDOWN, "WM_KEYDOWN"},
+                                                    {WM_KEYUP, "WM_KEYUP"},
+                                                    {WM_CHAR, "WM_CHAR"},
+                                                    {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+                                                    {WM_SYSKEYUP, "WM_SYSKEYUP"},
+                                                    {WM_COMMAND, "WM_COMMAND"},
+                                                    {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+                                                    {WM_TIMER, "WM_TIMER"},
+                                                    {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+                                                    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+                                                    {WM_LBUTTONUP, "WM_LBUTTONUP"},
+                                                    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+                                                    {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+                                                    {WM_RBUTTONUP, "WM_RBUTTONUP"},
+                                                    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+                                                    {WM_MOVING, "WM_MOVING"},
+                                                    {WM_SIZING, "WM_SIZING"},
+                                                    {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
+                                                    {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
+                                                    {WM_ENTERMENULOOP, "WM_ENTERMENULOOP"},
+                                                    {WM_EXITMENULOOP, "WM_EXITMENULOOP"},
+                                                    {WM_INITMENU, "WM_INITMENU"},
+                                                    {WM_INITMENUPOPUP, "WM_INITMENUPOPUP"},
+                                                    {WM_MENUSELECT, "WM_MENUSELECT"},
+                                                    {WM_USER, "WM_USER"}};
   auto it = names.find(message);
   if (it != names.end()) return it->second;
   std::ostringstream out;
@@ -59,7 +86,8 @@ MessageRecorder::MessageRecorder() {
   RegisterClassA(&wc);
 }
 
-HWND MessageRecorder::Make(DWORD style, RECT r, HWND parent, DWORD ex_style, const char* class_name) {
+HWND MessageRecorder::Make(DWORD style, RECT r, HWND parent, DWORD ex_style,
+                           const char* class_name) {
   return CreateWindowExA(ex_style, class_name, "Test", style, r.left, r.top, r.right - r.left,
                          r.bottom - r.top, parent, 0, 0, nullptr);
 }
@@ -88,14 +116,12 @@ void MessageRecorder::ExpectSequence(HWND hwnd, const std::vector<Expect>& expec
   std::ostringstream out;
   out << what << ": message sequence differs\n  expected                          | received\n";
   for (std::size_t i = 0; i < std::max(got.size(), expected.size()); ++i) {
-    std::string left = i < expected.size()
-                           ? MessageName(expected[i].message) + " " + kind(expected[i].kind)
-                           : "";
-    std::string right =
-        i < got.size() ? MessageName(got[i].message) + " " + kind(got[i].kind) : "";
+    std::string left =
+        i < expected.size() ? MessageName(expected[i].message) + " " + kind(expected[i].kind) : "";
+    std::string right = i < got.size() ? MessageName(got[i].message) + " " + kind(got[i].kind) : "";
     bool differs = left != right;
-    out << (differs ? "! " : "  ") << left << std::string(34 - std::min<size_t>(34, left.size()), ' ')
-        << "| " << right << "\n";
+    out << (differs ? "! " : "  ") << left
+        << std::string(34 - std::min<size_t>(34, left.size()), ' ') << "| " << right << "\n";
   }
   ADD_FAILURE() << out.str();
 }

@@ -10,8 +10,8 @@ TEST_F(WindowProcedures, SubclassingChainsToThePreviousProcedureAndRestoringEnds
   HWND hwnd = Make();
   std::vector<UINT> seen_by_hook;
   WNDPROC previous = static_cast<WNDPROC>(GetWindowLongA(hwnd, GWL_WNDPROC));
-  WNDPROC hook = desktop_->procedures().Register(
-      [&](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+  WNDPROC hook =
+      desktop_->procedures().Register([&](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
         seen_by_hook.push_back(msg);
         if (msg == WM_USER) return 42;  // answered here, not passed on
         return CallWindowProcA(previous, h, msg, w, l);
@@ -53,7 +53,8 @@ TEST_F(WindowProcedures, StylesReadBackAsSignedLongsAndTopmostOnlyChangesThrough
   SetWindowLongA(hwnd, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_LAYERED);
   EXPECT_EQ(GetWindowLongA(hwnd, GWL_EXSTYLE), static_cast<LONG_PTR>(WS_EX_LAYERED));
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  EXPECT_EQ(GetWindowLongA(hwnd, GWL_EXSTYLE), static_cast<LONG_PTR>(WS_EX_LAYERED | WS_EX_TOPMOST));
+  EXPECT_EQ(GetWindowLongA(hwnd, GWL_EXSTYLE),
+            static_cast<LONG_PTR>(WS_EX_LAYERED | WS_EX_TOPMOST));
 }
 
 TEST_F(WindowProcedures, AProcedureThatDestroysItsWindowMidDispatchIsSurvived) {
@@ -177,6 +178,18 @@ TEST_F(WindowProcedures, AModalLoopWithNothingLeftToWaitForIsDismissedAndLogged)
   EXPECT_EQ(GetTickCount(), win::EventLoop::kModalGraceMs);
   ASSERT_FALSE(desktop_->log_lines().empty());
   EXPECT_NE(desktop_->log_lines().back().find("waiting"), std::string::npos);
+}
+
+TEST(Desktops, TheNewestLiveDesktopIsCurrentWhateverOrderTheyEndIn) {
+  auto first = std::make_unique<win::Desktop>();
+  auto second = std::make_unique<win::Desktop>();
+  EXPECT_EQ(&win::Desktop::Current(), second.get());
+  first.reset();
+  EXPECT_EQ(&win::Desktop::Current(), second.get());
+  auto third = std::make_unique<win::Desktop>(win::DesktopSettings{.width = 800, .height = 600});
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
+  third.reset();
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
 }
 
 }  // namespace
