@@ -23,6 +23,9 @@ enum PictureType : std::int16_t {
 class StdPicture : public Object {
  public:
   StdPicture(PictureType type, std::shared_ptr<const PixelBuffer> pixels);
+  ~StdPicture() override;
+  StdPicture(const StdPicture&) = delete;
+  StdPicture& operator=(const StdPicture&) = delete;
 
   PictureType Type() const { return type_; }
   // A process-unique nonzero handle standing for the picture's GDI object.
@@ -44,6 +47,10 @@ class StdPicture : public Object {
 };
 
 using PictureRef = std::shared_ptr<StdPicture>;
+
+// The live picture a handle stands for (as the platform finds a GDI object by its handle),
+// or null once the picture is gone or for a handle that never was one.
+PictureRef FindPicture(std::uint32_t handle);
 
 // True for a picture property that holds no picture.
 inline bool IsEmpty(const PictureRef& picture) {

@@ -133,17 +133,9 @@ void Shell::ForgetWindow(HWND hwnd) {
   }
 }
 
-void Shell::RegisterIcon(const std::shared_ptr<vb::StdPicture>& picture) {
-  if (picture && picture->Handle()) pictures_[picture->Handle()] = picture;
-}
-
 std::shared_ptr<vb::StdPicture> Shell::FindIcon(HICON icon) const {
-  auto it = pictures_.find(icon);
-  return it == pictures_.end() ? nullptr : it->second.lock();
-}
-
-void RegisterIconPicture(const std::shared_ptr<vb::StdPicture>& picture) {
-  detail::Current().shell().RegisterIcon(picture);
+  // An icon handle is a picture's handle; any live picture answers to it.
+  return vb::FindPicture(icon);
 }
 
 namespace detail {

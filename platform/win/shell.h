@@ -56,7 +56,6 @@ class Shell {
   TaskbarLayout Layout();
   win32::RECT DockedRect() const;
 
-  void RegisterIcon(const std::shared_ptr<vb::StdPicture>& picture);
   std::shared_ptr<vb::StdPicture> FindIcon(win32::HICON icon) const;
 
   void WindowsChanged();
@@ -77,7 +76,6 @@ class Shell {
   win32::HWND tooltip_ = 0;
   std::vector<NotifyIcon> icons_;
   std::vector<ShellExecuteRecord> executed_;
-  std::map<win32::HICON, std::weak_ptr<vb::StdPicture>> pictures_;
   int hover_icon_ = -1;
   std::string tip_text_;
 };

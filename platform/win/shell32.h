@@ -34,11 +34,3 @@ HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file, cons
                         const char* directory, int show);
 
 }  // namespace win32
-
-namespace win {
-
-// Makes a picture's handle usable as an HICON for the notification area (the shell keeps a
-// weak reference; an unknown handle shows the default icon).
-void RegisterIconPicture(const std::shared_ptr<vb::StdPicture>& picture);
-
-}  // namespace win

@@ -175,7 +175,6 @@ TEST_F(Shell, MouseActivityOnAnIconReachesItsWindowAsTheCallbackMessage) {
 }
 
 TEST_F(Shell, IconsAndTheirTipsAreShown) {
-  win::RegisterIconPicture(icon_);
   HWND hwnd = recorder_.Make(WS_POPUP, {0, 0, 10, 10});
   NOTIFYICONDATAA data = Record(hwnd, NIF_ICON | NIF_TIP, "Hello tray");
   ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &data));
@@ -194,7 +193,6 @@ TEST_F(Shell, IconsAndTheirTipsAreShown) {
 }
 
 TEST_F(Shell, AWindowIconShowsInTheCaptionAndOnTheTaskbarButton) {
-  win::RegisterIconPicture(icon_);
   HWND hwnd = recorder_.Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
   EXPECT_EQ(SendMessageA(hwnd, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon_->Handle())), 0);
   EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), static_cast<LRESULT>(icon_->Handle()));

@@ -8,6 +8,7 @@
 #include "platform/vb/error.h"
 #include "platform/vb/ole_color.h"
 #include "platform/vb/std_font.h"
+#include "platform/vb/std_picture.h"
 #include "platform/vb/units.h"
 #include "platform/vb/variant.h"
 
@@ -155,6 +156,25 @@ TEST(AnsiText, CountsBytesOfTheCodePage) {
   EXPECT_EQ(vb::ToAnsi("\xF0\x9F\x98\x80x"), "?x");
   EXPECT_EQ(vb::CodePointCount("a通b"), 3);
   EXPECT_EQ(vb::CodePointOffset("a通b", 2), 4u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Pictures, AnswerToTheirHandleWhileTheyLive) {
+  vb::PixelBuffer pixels;
+  pixels.width = 1;
+  pixels.height = 1;
+  pixels.pixels = {0xFF000000u};
+  vb::PictureRef picture = vb::MakeBitmapPicture(pixels);
+  const std::uint32_t handle = picture->Handle();
+  ASSERT_NE(handle, 0u);
+  EXPECT_EQ(vb::FindPicture(handle), picture);
+  EXPECT_NE(vb::MakeBitmapPicture(pixels)->Handle(), handle);
+  picture.reset();
+  EXPECT_EQ(vb::FindPicture(handle), nullptr);
+  EXPECT_EQ(vb::FindPicture(0), nullptr);
 }
 
 }  // namespace
