@@ -19,8 +19,15 @@ void DeviceContext::set_clip(std::optional<Region> clip) {
   UpdateDrawable();
 }
 
-void DeviceContext::UpdateDrawable() {
-  drawable_ = Region(0, 0, target_->width(), target_->height());
+const Region& DeviceContext::drawable() const {
+  RefreshDrawable();
+  return drawable_;
+}
+
+void DeviceContext::UpdateDrawable() const {
+  drawable_width_ = target_->width();
+  drawable_height_ = target_->height();
+  drawable_ = Region(0, 0, drawable_width_, drawable_height_);
   if (clip_) drawable_.Intersect(*clip_);
   drawable_rect_.reset();
   if (drawable_.rect_count() <= 1) drawable_rect_ = drawable_.bounds();
@@ -28,6 +35,7 @@ void DeviceContext::UpdateDrawable() {
 
 std::vector<win32::RECT> DeviceContext::ClipBoxes(const win32::RECT& rect) const {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return {};
+  RefreshDrawable();
   if (drawable_rect_) {
     win32::RECT r;
     if (!win32::IntersectRect(&r, &rect, &*drawable_rect_)) return {};
@@ -39,6 +47,7 @@ std::vector<win32::RECT> DeviceContext::ClipBoxes(const win32::RECT& rect) const
 }
 
 bool DeviceContext::IsDrawable(int x, int y) const {
+  RefreshDrawable();
   return drawable_.contains(x, y);
 }
 

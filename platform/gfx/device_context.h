@@ -47,7 +47,7 @@ class DeviceContext {
   const std::optional<Region>& clip() const { return clip_; }
   void set_clip(std::optional<Region> clip);
   // The region drawing may touch: bitmap bounds, intersected with the clip region.
-  const Region& drawable() const { return drawable_; }
+  const Region& drawable() const;
 
   // Device-coordinate primitives, all clipped.
   void FillDeviceRect(const win32::RECT& rect, Argb color);
@@ -66,13 +66,22 @@ class DeviceContext {
   }
 
  private:
-  void UpdateDrawable();
+  // Recomputes the drawable area when the clip or the target's size changed (a window's
+  // surface is resized in place while its device context lives on).
+  void UpdateDrawable() const;
+  void RefreshDrawable() const {
+    if (target_->width() != drawable_width_ || target_->height() != drawable_height_) {
+      UpdateDrawable();
+    }
+  }
 
   std::shared_ptr<Bitmap> target_;
   std::optional<Region> clip_;
-  Region drawable_;
+  mutable Region drawable_;
   // The drawable area when it is one rectangle (the usual case), for a fast clip.
-  std::optional<win32::RECT> drawable_rect_;
+  mutable std::optional<win32::RECT> drawable_rect_;
+  mutable int drawable_width_ = -1;
+  mutable int drawable_height_ = -1;
 };
 
 // Makes a device context drawing onto `target` and returns its handle (the window system

@@ -191,3 +191,19 @@ TEST(Handles, BadHandlesFailQuietly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Surfaces, ADeviceContextFollowsItsBitmapWhenItIsResizedInPlace) {
+  gfx_test::Surface s(20, 20);
+  s.bitmap().Resize(4, 3);
+  const win32::RECT all{0, 0, 20, 20};
+  win32::FillRect(s.hdc(), &all, win32::GetStockObject(win32::BLACK_BRUSH));
+  EXPECT_FALSE(win32::SetPixelV(s.hdc(), 10, 10, 0));
+  EXPECT_EQ(s.Ink().size(), 12u);
+  s.bitmap().Resize(30, 30);
+  EXPECT_TRUE(win32::SetPixelV(s.hdc(), 25, 25, 0));
+  EXPECT_EQ(s.at(25, 25), 0u);
+}
+
+}  // namespace
