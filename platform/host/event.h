@@ -14,6 +14,10 @@
 
 namespace host {
 
+// The path of an event's source for logs, "Form1.QuorinSkin1.LbMenu(2)"; the name of the
+// class for objects outside the engine, "" for none. Defined by the form engine.
+std::string SourcePath(const vb::Object* source);
+
 // Sees every event as it is raised, with its arguments (the scenario driver logs them).
 class EventObserver {
  public:
@@ -27,8 +31,12 @@ inline EventObserver* g_event_observer = nullptr;
 }
 
 // The process's observer, or null.
-inline EventObserver* GetEventObserver() { return detail::g_event_observer; }
-inline void SetEventObserver(EventObserver* observer) { detail::g_event_observer = observer; }
+inline EventObserver* GetEventObserver() {
+  return detail::g_event_observer;
+}
+inline void SetEventObserver(EventObserver* observer) {
+  detail::g_event_observer = observer;
+}
 
 // An event a class declares. Raising it calls every connected handler in the order they were
 // connected; arguments are passed by reference, so a handler may change them and the raiser

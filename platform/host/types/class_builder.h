@@ -1,0 +1,262 @@
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "platform/host/types/class_info.h"
+#include "platform/vb/error.h"
+#include "platform/vb/variant.h"
+
+namespace host {
+
+// Conversions between a member's C++ type and vb::Variant, as the engine converts
+// arguments: numbers with banker's rounding and Overflow, objects by type (Type mismatch
+// for the wrong kind of object; Nothing converts to a null reference).
+template <typename T>
+struct VariantTraits;
+
+template <>
+struct VariantTraits<vb::Variant> {
+  static vb::Variant From(const vb::Variant& v) { return v; }
+  static vb::Variant To(const vb::Variant& v) { return v; }
+};
+template <>
+struct VariantTraits<bool> {
+  static bool From(const vb::Variant& v) { return v.ToBoolean(); }
+  static vb::Variant To(bool v) { return vb::Variant(v); }
+};
+template <>
+struct VariantTraits<std::int16_t> {
+  static std::int16_t From(const vb::Variant& v) { return v.ToInteger(); }
+  static vb::Variant To(std::int16_t v) { return vb::Variant(v); }
+};
+template <>
+struct VariantTraits<std::int32_t> {
+  static std::int32_t From(const vb::Variant& v) { return v.ToLong(); }
+  static vb::Variant To(std::int32_t v) { return vb::Variant(v); }
+};
+// OLE_COLOR travels as a Long with the same bits.
+template <>
+struct VariantTraits<std::uint32_t> {
+  static std::uint32_t From(const vb::Variant& v) {
+    if (v.kind() == vb::Variant::Kind::Double || v.kind() == vb::Variant::Kind::Single) {
+      double d = v.ToDouble();
+      if (d >= 2147483648.0 && d <= 4294967295.0) return static_cast<std::uint32_t>(d);
+    }
+    return static_cast<std::uint32_t>(v.ToLong());
+  }
+  static vb::Variant To(std::uint32_t v) { return vb::Variant(static_cast<std::int32_t>(v)); }
+};
+template <>
+struct VariantTraits<float> {
+  static float From(const vb::Variant& v) { return v.ToSingle(); }
+  static vb::Variant To(float v) { return vb::Variant(v); }
+};
+template <>
+struct VariantTraits<double> {
+  static double From(const vb::Variant& v) { return v.ToDouble(); }
+  static vb::Variant To(double v) { return vb::Variant(v); }
+};
+template <>
+struct VariantTraits<std::string> {
+  static std::string From(const vb::Variant& v) { return v.ToString(); }
+  static vb::Variant To(const std::string& v) { return vb::Variant(v); }
+};
+template <typename E>
+requires std::is_enum_v<E>
+struct VariantTraits<E> {
+  static E From(const vb::Variant& v) { return static_cast<E>(v.ToLong()); }
+  static vb::Variant To(E v) { return vb::Variant(static_cast<std::int32_t>(v)); }
+};
+// An optional argument left out (Empty) is no value.
+template <typename T>
+struct VariantTraits<std::optional<T>> {
+  static std::optional<T> From(const vb::Variant& v) {
+    if (v.IsEmpty()) return std::nullopt;
+    return VariantTraits<T>::From(v);
+  }
+  static vb::Variant To(const std::optional<T>& v) {
+    return v ? VariantTraits<T>::To(*v) : vb::Variant();
+  }
+};
+template <typename T>
+requires std::is_base_of_v<vb::Object, T>
+struct VariantTraits<std::shared_ptr<T>> {
+  static std::shared_ptr<T> From(const vb::Variant& v) {
+    if (v.IsEmpty()) return nullptr;
+    vb::ObjectRef object = v.ToObject();
+    if (!object) return nullptr;
+    auto typed = std::dynamic_pointer_cast<T>(object);
+    if (!typed) throw vb::Error(vb::kTypeMismatch);
+    return typed;
+  }
+  static vb::Variant To(const std::shared_ptr<T>& v) {
+    return vb::Variant(std::static_pointer_cast<vb::Object>(v));
+  }
+};
+
+template <typename T>
+using Plain = std::remove_cvref_t<T>;
+
+template <typename T>
+constexpr bool kIsObjectType = false;
+template <typename T>
+constexpr bool kIsObjectType<std::shared_ptr<T>> = true;
+
+// Shorthands for parameter lists.
+inline ParamInfo Param(std::string name) {
+  return {std::move(name), false, {}, true};
+}
+inline ParamInfo Optional(std::string name, vb::Variant default_value = {}) {
+  return {std::move(name), true, std::move(default_value)};
+}
+inline ParamInfo ByVal(std::string name) {
+  return {std::move(name), false, {}, false};
+}
+
+// Builds the type information of class T from member-function pointers:
+//   ClassBuilder<Label>(info).Property("Caption", &Label::Caption, &Label::Caption)
+//       .Method("Refresh", &Label::Refresh).Event("Click", {});
+// A setter taking an object reference registers as "set", any other as "let".
+template <typename T>
+class ClassBuilder {
+ public:
+  explicit ClassBuilder(ClassInfo& info) : info_(info) {}
+
+  template <typename C, typename R>
+  requires std::is_base_of_v<C, T> ClassBuilder& Property(std::string name, R (C::*get)() const,
+                                                          int dispid = 0) {
+    PropertyInfo p{std::move(name), dispid, Getter(get), {}, {}, kIsObjectType<Plain<R>>};
+    return Put(std::move(p));
+  }
+  template <typename C, typename R, typename D, typename V>
+  requires std::is_base_of_v<C, T> && std::is_base_of_v<D, T> ClassBuilder& Property(
+      std::string name, R (C::*get)() const, void (D::*put)(V), int dispid = 0) {
+    PropertyInfo p{std::move(name), dispid, Getter(get), {}, {}, kIsObjectType<Plain<R>>};
+    auto setter = [put](Object& o, const vb::Variant& v) {
+      D& self = Self(o);
+      (self.*put)(VariantTraits<Plain<V>>::From(v));
+    };
+    if constexpr (kIsObjectType<Plain<V>>) {
+      p.set = setter;
+    } else {
+      p.let = setter;
+    }
+    return Put(std::move(p));
+  }
+  // A property written as two lambdas over T.
+  ClassBuilder& Property(std::string name, std::function<vb::Variant(T&)> get,
+                         std::function<void(T&, const vb::Variant&)> let, bool is_object = false) {
+    PropertyInfo p{std::move(name), 0, {}, {}, {}, is_object};
+    if (get) p.get = [get](Object& o) { return get(Self(o)); };
+    if (let) {
+      auto put = [let](Object& o, const vb::Variant& v) { let(Self(o), v); };
+      if (is_object) {
+        p.set = put;
+      } else {
+        p.let = put;
+      }
+    }
+    return Put(std::move(p));
+  }
+
+  template <typename C, typename R, typename... A>
+  requires std::is_base_of_v<C, T> ClassBuilder& Method(std::string name, R (C::*fn)(A...),
+                                                        std::vector<ParamInfo> params = {},
+                                                        int dispid = 0) {
+    MethodInfo m{std::move(name), dispid, Complete<sizeof...(A)>(std::move(params)), {}};
+    m.call = [fn](Object& o, std::span<const vb::Variant> args) -> vb::Variant {
+      C& self = Self(o);
+      return Invoke<R, A...>(self, fn, args, std::index_sequence_for<A...>{});
+    };
+    return Put(std::move(m));
+  }
+  template <typename C, typename R, typename... A>
+  requires std::is_base_of_v<C, T> ClassBuilder& Method(std::string name, R (C::*fn)(A...) const,
+                                                        std::vector<ParamInfo> params = {},
+                                                        int dispid = 0) {
+    MethodInfo m{std::move(name), dispid, Complete<sizeof...(A)>(std::move(params)), {}};
+    m.call = [fn](Object& o, std::span<const vb::Variant> args) -> vb::Variant {
+      const C& self = Self(o);
+      return Invoke<R, A...>(self, fn, args, std::index_sequence_for<A...>{});
+    };
+    return Put(std::move(m));
+  }
+  // A method written as a lambda over the filled-in argument list.
+  ClassBuilder& Method(std::string name,
+                       std::function<vb::Variant(T&, std::span<const vb::Variant>)> fn,
+                       std::vector<ParamInfo> params, int dispid = 0) {
+    MethodInfo m{std::move(name), dispid, std::move(params), {}};
+    m.call = [fn](Object& o, std::span<const vb::Variant> args) { return fn(Self(o), args); };
+    return Put(std::move(m));
+  }
+
+  ClassBuilder& Event(std::string name, std::vector<ParamInfo> params = {}, int dispid = 0) {
+    info_.events.push_back({std::move(name), dispid, std::move(params)});
+    return *this;
+  }
+  ClassBuilder& Enum(std::string name, std::vector<std::pair<std::string, std::int32_t>> members) {
+    info_.enums.push_back({std::move(name), std::move(members)});
+    return *this;
+  }
+  // Lets the class be created by name (form files, the driver, Load of an array member).
+  ClassBuilder& Creatable() {
+    info_.factory = []() -> std::shared_ptr<Object> { return std::make_shared<T>(); };
+    return *this;
+  }
+
+  ClassInfo& info() { return info_; }
+
+ private:
+  static T& Self(Object& o) {
+    T* self = dynamic_cast<T*>(&o);
+    if (!self) throw vb::Error(vb::kNotSupported);
+    return *self;
+  }
+  template <typename C, typename R>
+  static std::function<vb::Variant(Object&)> Getter(R (C::*get)() const) {
+    return [get](Object& o) -> vb::Variant {
+      const C& self = Self(o);
+      return VariantTraits<Plain<R>>::To((self.*get)());
+    };
+  }
+  template <std::size_t N>
+  static std::vector<ParamInfo> Complete(std::vector<ParamInfo> params) {
+    while (params.size() < N) params.push_back(Param("Arg" + std::to_string(params.size() + 1)));
+    params.resize(N);
+    return params;
+  }
+  template <typename R, typename... A, typename Self_, typename Fn, std::size_t... I>
+  static vb::Variant Invoke(Self_& self, Fn fn, std::span<const vb::Variant> args,
+                            std::index_sequence<I...>) {
+    using Args = std::tuple<A...>;
+    if constexpr (std::is_void_v<R>) {
+      (self.*fn)(VariantTraits<Plain<std::tuple_element_t<I, Args>>>::From(args[I])...);
+      return {};
+    } else {
+      return VariantTraits<Plain<R>>::To(
+          (self.*fn)(VariantTraits<Plain<std::tuple_element_t<I, Args>>>::From(args[I])...));
+    }
+  }
+
+  ClassBuilder& Put(PropertyInfo p) {
+    info_.properties.push_back(std::move(p));
+    return *this;
+  }
+  ClassBuilder& Put(MethodInfo m) {
+    info_.methods.push_back(std::move(m));
+    return *this;
+  }
+
+  ClassInfo& info_;
+};
+
+}  // namespace host

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/vb/variant.h"
+
+namespace host {
+
+class Object;
+
+// Names of members and classes compare without regard to case, as the engine does.
+bool SameName(std::string_view a, std::string_view b);
+
+struct ParamInfo {
+  std::string name;
+  bool optional = false;
+  vb::Variant default_value;  // used when an optional argument is left out
+  bool by_ref = true;         // the engine passes arguments by reference unless told
+};
+
+// A property: get, and let for values or set for object references (either may be absent).
+struct PropertyInfo {
+  std::string name;
+  int dispid = 0;
+  std::function<vb::Variant(Object&)> get;
+  std::function<void(Object&, const vb::Variant&)> let;
+  std::function<void(Object&, const vb::Variant&)> set;
+  bool is_object = false;
+};
+
+struct MethodInfo {
+  std::string name;
+  int dispid = 0;
+  std::vector<ParamInfo> params;
+  // Receives the arguments with the optional ones already filled in.
+  std::function<vb::Variant(Object&, std::span<const vb::Variant>)> call;
+};
+
+struct EventInfo {
+  std::string name;
+  int dispid = 0;
+  std::vector<ParamInfo> params;
+};
+
+struct EnumInfo {
+  std::string name;
+  std::vector<std::pair<std::string, std::int32_t>> members;
+};
+
+// The type information of one class under its full name ("VB.Label",
+// "QuorinSkinForVB6.RadioButton"). Lookups search the class, then its base.
+class ClassInfo {
+ public:
+  ClassInfo(std::string full_name, const ClassInfo* base = nullptr);
+
+  const std::string& full_name() const { return full_name_; }
+  // The part after the library prefix ("Label" for "VB.Label").
+  std::string short_name() const;
+  const ClassInfo* base() const { return base_; }
+
+  const PropertyInfo* FindProperty(std::string_view name) const;
+  const MethodInfo* FindMethod(std::string_view name) const;
+  const EventInfo* FindEvent(std::string_view name) const;
+  const EnumInfo* FindEnum(std::string_view name) const;
+  // True for this class or one of its bases, by full or short name.
+  bool IsA(std::string_view name) const;
+
+  std::vector<PropertyInfo> properties;
+  std::vector<MethodInfo> methods;
+  std::vector<EventInfo> events;
+  std::vector<EnumInfo> enums;
+  // Makes a new, unsited instance; empty for classes that cannot be created by name.
+  std::function<std::shared_ptr<Object>()> factory;
+  // Flags a user control declares towards its container.
+  bool control_container = false;
+  bool alignable = false;
+
+ private:
+  std::string full_name_;
+  const ClassInfo* base_;
+};
+
+// Every registered class, by full name. Registration happens once per class, before use.
+class TypeRegistry {
+ public:
+  static TypeRegistry& Instance();
+  // Registers (or returns the already registered) class of that name.
+  ClassInfo& Add(std::string full_name, const ClassInfo* base = nullptr);
+  // By full name, or by short name when it is unambiguous.
+  const ClassInfo* Find(std::string_view name) const;
+  std::vector<const ClassInfo*> All() const;
+
+ private:
+  std::vector<std::unique_ptr<ClassInfo>> classes_;
+};
+
+}  // namespace host

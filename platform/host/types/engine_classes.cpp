@@ -1,0 +1,32 @@
+#include "platform/host/types/engine_classes.h"
+
+#include "platform/host/control/user_control.h"
+#include "platform/host/elements/command_button.h"
+#include "platform/host/elements/image.h"
+#include "platform/host/elements/label.h"
+#include "platform/host/elements/picture_box.h"
+#include "platform/host/elements/text_box.h"
+#include "platform/host/elements/timer.h"
+#include "platform/host/form/form.h"
+
+namespace host {
+
+void RegisterEngineClasses() {
+  VB::Form::TypeInfo();
+  VB::Menu::TypeInfo();
+  ControlsCollection::TypeInfo();
+  Extender::TypeInfo();
+  UserControlBaseInfo();
+  VB::Label::TypeInfo();
+  VB::Image::TypeInfo();
+  VB::Line::TypeInfo();
+  VB::Timer::TypeInfo();
+  VB::PictureBox::TypeInfo();
+  VB::Frame::TypeInfo();
+  VB::CommandButton::TypeInfo();
+  VB::CheckBox::TypeInfo();
+  VB::TextBox::TypeInfo();
+  VB::ComboBox::TypeInfo();
+}
+
+}  // namespace host
