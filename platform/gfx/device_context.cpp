@@ -67,6 +67,15 @@ void DeviceContext::InvertDevicePixel(int x, int y) {
   if (IsDrawable(x, y)) target_->row(y)[x] ^= 0x00FFFFFFu;
 }
 
+void DeviceContext::InvertDeviceRect(const win32::RECT& rect) {
+  for (const win32::RECT& box : ClipBoxes(rect)) {
+    for (int y = box.top; y < box.bottom; ++y) {
+      Argb* row = target_->row(y);
+      for (int x = box.left; x < box.right; ++x) row[x] ^= 0x00FFFFFFu;
+    }
+  }
+}
+
 void DeviceContext::BlendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height,
                                   int stride, vb::COLORREF color) {
   if (!coverage || width <= 0 || height <= 0) return;

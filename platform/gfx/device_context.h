@@ -53,6 +53,8 @@ class DeviceContext {
   void FillDeviceRect(const win32::RECT& rect, Argb color);
   void SetDevicePixel(int x, int y, Argb color);
   void InvertDevicePixel(int x, int y);
+  // Inverts every drawable pixel of a device rectangle.
+  void InvertDeviceRect(const win32::RECT& rect);
   bool IsDrawable(int x, int y) const;
   // The parts of a device rectangle that drawing may touch, as disjoint boxes.
   std::vector<win32::RECT> ClipBoxes(const win32::RECT& rect) const;

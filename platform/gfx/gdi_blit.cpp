@@ -16,9 +16,7 @@ BOOL FillOp(gfx::DeviceContext& dc, int x, int y, int w, int h, DWORD rop) {
   } else if (rop == WHITENESS) {
     dc.FillDeviceRect(r, 0xFFFFFFFFu);
   } else {
-    for (int py = r.top; py < r.bottom; ++py) {
-      for (int px = r.left; px < r.right; ++px) dc.InvertDevicePixel(px, py);
-    }
+    dc.InvertDeviceRect(r);
   }
   return TRUE;
 }

@@ -103,10 +103,7 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 BOOL InvertRect(HDC hdc, const RECT* rect) {
   DeviceContext* dc = FindDeviceContext(hdc);
   if (!dc || !rect) return FALSE;
-  const RECT r = dc->ToDevice(*rect);
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) dc->InvertDevicePixel(x, y);
-  }
+  dc->InvertDeviceRect(dc->ToDevice(*rect));
   return TRUE;
 }
 
@@ -120,11 +117,14 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
   auto dot = [&](int x, int y) {
     if (((x + y) & 1) == 0) dc->InvertDevicePixel(x, y);
   };
-  for (int x = r.left; x < r.right; ++x) {
+  // Only the part of the frame that lies on the bitmap needs visiting.
+  const int w = dc->target().width();
+  const int h = dc->target().height();
+  for (int x = std::max(r.left, 0); x < std::min(r.right, w); ++x) {
     dot(x, r.top);
     if (r.bottom - 1 > r.top) dot(x, r.bottom - 1);
   }
-  for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+  for (int y = std::max(r.top + 1, 0); y < std::min(r.bottom - 1, h); ++y) {
     dot(r.left, y);
     if (r.right - 1 > r.left) dot(r.right - 1, y);
   }

@@ -13,6 +13,7 @@
 #include <map>
 #include <mutex>
 #include <tuple>
+#include <vector>
 
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/text/font_match.h"
@@ -27,6 +28,9 @@ constexpr int kMaxPixelSize = 2048;
 constexpr int kDefaultCellHeight = 13;
 // Rendered glyphs kept per face and size before that cache starts over.
 constexpr std::size_t kGlyphCacheBytes = 4u << 20;
+// Rendered glyphs kept over all faces and sizes before every cache starts over, so text in
+// many large sizes cannot grow memory without bound.
+constexpr std::size_t kAllGlyphCachesBytes = 64u << 20;
 // Realised fonts kept before that cache starts over.
 constexpr std::size_t kMaxFonts = 256;
 
@@ -179,7 +183,9 @@ void CopyBitmap(const FT_Bitmap& bitmap, Glyph& glyph) {
 class SizedFace {
  public:
   SizedFace(FT_Face face, FT_Size size, bool embolden, bool oblique)
-      : face_(face), size_(size), embolden_(embolden), oblique_(oblique) {}
+      : face_(face), size_(size), embolden_(embolden), oblique_(oblique) {
+    All().push_back(this);
+  }
 
   unsigned IndexOf(char32_t code_point) const { return FT_Get_Char_Index(face_, code_point); }
 
@@ -202,12 +208,15 @@ class SizedFace {
         CopyBitmap(slot->bitmap, *glyph);
       }
     }
-    bytes_ += glyph->coverage.size() + sizeof(Glyph);
-    if (bytes_ > kGlyphCacheBytes) {
-      glyphs_.clear();
-      bytes_ = glyph->coverage.size() + sizeof(Glyph);
+    const std::size_t bytes = glyph->coverage.size() + sizeof(Glyph);
+    if (TotalBytes() + bytes > kAllGlyphCachesBytes) {
+      for (SizedFace* face : All()) face->Forget();
+    } else if (bytes_ + bytes > kGlyphCacheBytes) {
+      Forget();
     }
     glyphs_.emplace(index, glyph);
+    bytes_ += bytes;
+    TotalBytes() += bytes;
     return glyph;
   }
 
@@ -216,6 +225,21 @@ class SizedFace {
   FT_Size size_;
   bool embolden_;
   bool oblique_;
+  // Drops the rendered glyphs; glyphs already handed out stay alive with their users.
+  void Forget() {
+    TotalBytes() -= bytes_;
+    glyphs_.clear();
+    bytes_ = 0;
+  }
+  static std::vector<SizedFace*>& All() {
+    static std::vector<SizedFace*> faces;
+    return faces;
+  }
+  static std::size_t& TotalBytes() {
+    static std::size_t bytes = 0;
+    return bytes;
+  }
+
   std::map<unsigned, std::shared_ptr<const Glyph>> glyphs_;
   std::size_t bytes_ = 0;
 };
