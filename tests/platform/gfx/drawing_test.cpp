@@ -207,3 +207,17 @@ TEST(Surfaces, ADeviceContextFollowsItsBitmapWhenItIsResizedInPlace) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Surfaces, InvertingAHugeRectangleInvertsTheWholeBitmapOnce) {
+  gfx_test::Surface s(4, 3);
+  const win32::RECT huge{-100000000, -100000000, 100000000, 100000000};
+  EXPECT_TRUE(win32::InvertRect(s.hdc(), &huge));
+  EXPECT_EQ(s.Ink().size(), 12u);
+  EXPECT_EQ(s.at(3, 2), 0u);
+  win32::DrawFocusRect(s.hdc(), &huge);  // its frame lies outside: nothing changes
+  EXPECT_EQ(s.Ink().size(), 12u);
+}
+
+}  // namespace
