@@ -12,16 +12,32 @@ std::string ErrorText(int number) {
       return "Subscript out of range";
     case kTypeMismatch:
       return "Type mismatch";
+    case kInternalError:
+      return "Internal error";
     case kFileNotFound:
       return "File not found";
+    case kPathFileAccess:
+      return "Path/File access error";
     case kObjectNotSet:
       return "Object variable or With block variable not set";
     case kControlArrayElementMissing:
       return "Control array element doesn't exist";
+    case kNotAnArray:
+      return "Object not an array";
+    case kObjectAlreadyLoaded:
+      return "Object already loaded";
+    case kCannotUnloadDesignTimeControl:
+      return "Can't load or unload this object";
     case kInvalidPropertyValue:
       return "Invalid property value";
+    case kCannotMoveMinimizedOrMaximized:
+      return "A form can't be moved or sized while minimized or maximized";
     case kNotSupported:
       return "Object doesn't support this property or method";
+    case kArgumentNotOptional:
+      return "Argument not optional";
+    case kWrongNumberOfArguments:
+      return "Wrong number of arguments or invalid property assignment";
     case kInvalidPicture:
       return "Invalid picture";
     default:
