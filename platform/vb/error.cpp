@@ -27,7 +27,7 @@ std::string ErrorText(int number) {
     case kObjectAlreadyLoaded:
       return "Object already loaded";
     case kCannotUnloadDesignTimeControl:
-      return "Can't load or unload this object";
+      return "Can't unload controls created at design time";
     case kInvalidPropertyValue:
       return "Invalid property value";
     case kCannotMoveMinimizedOrMaximized:
