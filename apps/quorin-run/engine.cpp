@@ -1,5 +1,7 @@
 #include "apps/quorin-run/engine.h"
 
+#include "apps/quorin-run/engine_host.h"
+
 #include "platform/vb/error.h"
 
 namespace scenario {
@@ -34,7 +36,7 @@ std::unique_ptr<Engine> MakeUnavailableEngine() {
 }
 
 EngineFactory DefaultEngineFactory() {
-  return [](const EngineContext&) { return MakeUnavailableEngine(); };
+  return [](const EngineContext& context) { return MakeHostEngine(context); };
 }
 
 }  // namespace scenario

@@ -24,6 +24,8 @@ class EventObserver {
   virtual ~EventObserver() = default;
   virtual void EventRaised(const vb::Object* source, std::string_view event,
                            std::span<const vb::Variant> arguments) = 0;
+  // A user control called PropertyChanged (the driver logs these too).
+  virtual void PropertyChanged(const vb::Object* /*source*/, std::string_view /*property*/) {}
 };
 
 namespace detail {

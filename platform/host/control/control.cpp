@@ -44,6 +44,9 @@ float ConvertScale(float value, std::int16_t from, std::int16_t to, bool x) {
 
 namespace {
 
+// 2^24 twips: every position and size stays exact as a float and far inside int pixels.
+constexpr float kMaxTwips = 16777216.0f;
+
 int ToPixels(float twips, float per_pixel) {
   return static_cast<int>(std::floor(twips / per_pixel + 0.5f));
 }
@@ -98,6 +101,10 @@ void Control::Move(float left, std::optional<float> top, std::optional<float> wi
   float t = top ? ToTwips(*top, container_, false) : top_;
   float w = width ? ToTwips(*width, container_, true) : width_;
   float h = height ? ToTwips(*height, container_, false) : height_;
+  // Far beyond any screen, pixel positions would overflow: such values are refused.
+  for (float v : {l, t, w, h}) {
+    if (!(std::fabs(v) <= kMaxTwips)) throw vb::Error(vb::kInvalidPropertyValue);
+  }
   bool moved = l != left_ || t != top_;
   bool resized = w != width_ || h != height_;
   left_ = l;

@@ -188,6 +188,7 @@ vb::ObjectRef UserControl::Parent() const {
 void UserControl::PropertyChanged(const std::string& property_name) {
   dirty_ = true;
   if (!property_name.empty()) changed_.insert(property_name);
+  if (EventObserver* observer = GetEventObserver()) observer->PropertyChanged(this, property_name);
 }
 
 void UserControl::ClearDirty() {

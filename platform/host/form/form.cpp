@@ -170,6 +170,13 @@ void Form::WindowState(std::int16_t value) {
 std::string Form::Caption() const {
   return win::WindowText(window());
 }
+void Form::Icon(vb::PictureRef value) {
+  icon_ = std::move(value);
+  const auto handle = static_cast<win32::LPARAM>(icon_ ? icon_->Handle() : 0);
+  win32::SendMessageA(window(), win32::WM_SETICON, win32::ICON_SMALL, handle);
+  win32::SendMessageA(window(), win32::WM_SETICON, win32::ICON_BIG, handle);
+}
+
 void Form::Caption(std::string value) {
   win32::SetWindowTextA(window(), value.c_str());
 }
@@ -213,6 +220,10 @@ void Form::Move(float left, std::optional<float> top, std::optional<float> width
   if (WindowState() != 0) {
     // The engine refuses to move a minimised or maximised form.
     throw vb::Error(384, "A form can't be moved or sized while minimized or maximized");
+  }
+  // Far beyond any screen, pixel positions would overflow: such values are refused.
+  for (float v : {left, top.value_or(0.0f), width.value_or(0.0f), height.value_or(0.0f)}) {
+    if (!(std::fabs(v) <= 16777216.0f)) throw vb::Error(vb::kInvalidPropertyValue);
   }
   int x = host::Px(left, true);
   int y = host::Px(top.value_or(Top()), false);

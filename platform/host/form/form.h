@@ -64,7 +64,8 @@ class Form : public host::Object,
   std::string Caption() const;
   void Caption(std::string value);
   const vb::PictureRef& Icon() const { return icon_; }
-  void Icon(vb::PictureRef value) { icon_ = std::move(value); }
+  // Also hands the icon to the window, which shows it in the caption and on the taskbar.
+  void Icon(vb::PictureRef value);
   win32::HWND hWnd() const { return window(); }
   float Left() const;
   void Left(float value);

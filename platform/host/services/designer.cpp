@@ -107,11 +107,15 @@ ControlPtr Designer::Place(std::string_view class_name, std::string name,
 }
 
 SavedForm Designer::Save() {
+  return SaveForm(*form_);
+}
+
+SavedForm SaveForm(VB::Form& form) {
   SavedForm saved;
-  saved.name = form_->Name();
+  saved.name = form.Name();
   auto fresh_form = std::make_shared<VB::Form>();
-  SaveByTypeInfo(*form_, fresh_form.get(), saved.properties);
-  for (const auto& object : form_->Controls()) {
+  SaveByTypeInfo(form, fresh_form.get(), saved.properties);
+  for (const auto& object : form.Controls()) {
     SavedControl c;
     c.class_name = object->Class().full_name();
     c.name = object->Name();
@@ -124,8 +128,7 @@ SavedForm Designer::Save() {
     }
     auto* control = dynamic_cast<Control*>(object.get());
     if (!control) continue;
-    if (Container* holder = control->container();
-        holder && &holder->ContainerObject() != form_.get()) {
+    if (Container* holder = control->container(); holder && &holder->ContainerObject() != &form) {
       c.container = holder->ContainerObject().DisplayName();
     }
     c.placement = {control->Left(), control->Top(), control->Width(), control->Height()};

@@ -55,6 +55,10 @@ class Designer {
   std::shared_ptr<VB::Form> form_;
 };
 
+// What the designer saves of any form, loaded or designed: its properties and every
+// control's (WriteProperties of each user control).
+SavedForm SaveForm(VB::Form& form);
+
 // Loads a saved form for running (Ambient.UserMode True): each user control reads its
 // stored properties. A property that cannot be applied is reported to the error sink and
 // skipped; the rest of the form still loads.

@@ -80,6 +80,8 @@ class ClassInfo {
   // Flags a user control declares towards its container.
   bool control_container = false;
   bool alignable = false;
+  // The property pages the control shows at design time, by class name, in tab order.
+  std::vector<std::string> property_pages;
 
  private:
   std::string full_name_;

@@ -349,9 +349,15 @@ TEST(ScenarioRun, TheShippedExampleScriptsRunAndTheirExpectsHold) {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ScriptParse parsed = ParseScript(text, entry.path().filename().string());
     ASSERT_TRUE(parsed.ok()) << parsed.errors[0];
+    // A script with a form file of the same name runs with it, on the real engine.
+    RunOptions options;
+    std::filesystem::path form = entry.path();
+    form.replace_extension(".frm");
+    if (std::filesystem::exists(form)) options.form_files.push_back(form.string());
     std::ostringstream out, err;
-    EXPECT_EQ(RunScenario(parsed.script, {}, out, err), kExitOk) << entry.path() << "\n"
-                                                                 << out.str() << err.str();
+    EXPECT_EQ(RunScenario(parsed.script, options, out, err, DefaultEngineFactory()), kExitOk)
+        << entry.path() << "\n"
+        << out.str() << err.str();
   }
   std::filesystem::current_path(before);
   std::filesystem::remove_all(work);
