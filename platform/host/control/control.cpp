@@ -243,8 +243,19 @@ void Container::AddChild(ControlPtr child) {
   InvalidateWindowless();
 }
 
+Container::~Container() {
+  for (const ControlPtr& c : children_) {
+    if (c->container() == this) c->AttachTo(nullptr, nullptr);
+  }
+}
+
 void Container::RemoveChild(const Control* child) {
-  std::erase_if(children_, [child](const ControlPtr& c) { return c.get() == child; });
+  // A reference the program still holds must not reach this container once it is gone.
+  std::erase_if(children_, [child](const ControlPtr& c) {
+    if (c.get() != child) return false;
+    c->AttachTo(nullptr, nullptr);
+    return true;
+  });
   InvalidateWindowless();
 }
 
@@ -273,7 +284,11 @@ void Container::RealizeChildren() {
 void Container::DestroyChildren() {
   const std::vector<ControlPtr> children = std::move(children_);
   children_.clear();
-  for (const ControlPtr& c : children) c->Destroy();
+  for (const ControlPtr& c : children) {
+    c->Destroy();
+    // Dead controls the program still holds keep no pointer to a container that may go.
+    c->AttachTo(nullptr, nullptr);
+  }
 }
 
 }  // namespace host

@@ -189,7 +189,8 @@ using ControlPtr = std::shared_ptr<Control>;
 // its children (front last) and draws and hit-tests the windowless ones.
 class Container {
  public:
-  virtual ~Container() = default;
+  // Children the program still holds lose their pointers to the container (and owner).
+  virtual ~Container();
 
   // The object itself; Extender.Container of a child is this very object.
   virtual Object& ContainerObject() = 0;

@@ -79,7 +79,15 @@ Form::Form() {
   ApplyStyle();
 }
 
-Form::~Form() = default;
+Form::~Form() {
+  // Menus and controls the program still holds must not reach the freed form.
+  for (const auto& m : menus_) m->Destroy();
+  if (controls_) {
+    for (const auto& o : controls_->items()) {
+      if (o->Owner() == this) o->SetOwner(nullptr);
+    }
+  }
+}
 
 void Form::ApplyStyle() {
   if (!window()) return;
@@ -420,6 +428,11 @@ std::shared_ptr<host::Object> Form::NamedChild(std::string_view name) {
 
 std::shared_ptr<Menu> Form::AddMenu(std::string name, std::string caption, Menu* parent,
                                     std::int16_t index) {
+  // An unloaded form would never destroy the menu, which would then outlive the form.
+  if (!alive()) throw vb::Error(vb::kObjectNotSet, "the form was unloaded");
+  if (parent && (!parent->alive() || parent->form() != this)) {
+    throw vb::Error(vb::kInvalidProcedureCall, "menu of another form");
+  }
   auto menu = std::make_shared<Menu>();
   menu->SetName(std::move(name));
   menu->SetIndex(index);

@@ -13,6 +13,16 @@ std::shared_ptr<Object> KeepAlive(Object& object) {
 
 void Place(Container& container, Object& owner, const ControlPtr& control,
            const PropertyBag* stored, const Placement& placement) {
+  // An unloaded container or owner would leave the control pointing at freed memory later.
+  if (!container.ContainerObject().alive() || !owner.alive()) {
+    throw vb::Error(vb::kObjectNotSet, control->Name() + ": its container was unloaded");
+  }
+  // A control inside a frame or picture box belongs to the same owner as that container, so
+  // unloading the owner ends it too.
+  if (auto* inner = dynamic_cast<Control*>(&container.ContainerObject());
+      inner && inner != &owner && inner->Owner() != &owner) {
+    throw vb::Error(vb::kInvalidProcedureCall, control->Name() + ": container of another form");
+  }
   // Only a user control that declares itself a container holds controls of the form.
   if (auto* holder = dynamic_cast<UserControl*>(&container.ContainerObject());
       holder && &owner != holder && !holder->ControlContainer()) {
