@@ -7,3 +7,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORIN_TESTS=O
 cmake --build build/release
 mkdir -p out
 ./build/release/apps/sample/quorin_sample out
+# A form from a form file, driven by a script on the headless desktop.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/hello.frm \
+  --script apps/quorin-run/examples/hello.txt > out/hello.log
+echo "wrote out/hello.png (the scenario's screen shot) and out/hello.log (what it observed)"
