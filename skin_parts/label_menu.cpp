@@ -175,8 +175,7 @@ const host::ClassInfo& LabelMenu::TypeInfo() {
   static host::ClassInfo& info = []() -> host::ClassInfo& {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("QuorinSkinForVB6.LabelMenu",
                                                             &host::UserControlBaseInfo());
-    const std::vector<host::ParamInfo> mouse = {host::Param("Button"), host::Param("Shift"),
-                                                host::Param("X"), host::Param("Y")};
+    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     host::ClassBuilder<LabelMenu>(i)
         .Property("BackColor", &LabelMenu::BackColor, &LabelMenu::BackColor)
         .Property("BorderStyle", &LabelMenu::BorderStyle, &LabelMenu::BorderStyle)

@@ -113,8 +113,7 @@ const host::ClassInfo& CommandButton::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.CommandButton");
     host::ClassBuilder<CommandButton> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = {host::Param("Button"), host::Param("Shift"),
-                                                host::Param("X"), host::Param("Y")};
+    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &CommandButton::Caption, &CommandButton::Caption)
         .Property("Default", &CommandButton::Default, &CommandButton::Default)
         .Property("Cancel", &CommandButton::Cancel, &CommandButton::Cancel)

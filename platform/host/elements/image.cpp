@@ -73,8 +73,7 @@ const host::ClassInfo& Image::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.Image");
     host::ClassBuilder<Image> b(i);
     host::Element::AddCommonMembers(b, false);
-    const std::vector<host::ParamInfo> mouse = {host::Param("Button"), host::Param("Shift"),
-                                                host::Param("X"), host::Param("Y")};
+    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Picture", &Image::Picture, &Image::Picture)
         .Property("Stretch", &Image::Stretch, &Image::Stretch)
         .Property("BorderStyle", &Image::BorderStyle, &Image::BorderStyle)

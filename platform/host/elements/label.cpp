@@ -136,8 +136,7 @@ const host::ClassInfo& Label::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.Label");
     host::ClassBuilder<Label> b(i);
     host::Element::AddCommonMembers(b, false);
-    const std::vector<host::ParamInfo> mouse = {host::Param("Button"), host::Param("Shift"),
-                                                host::Param("X"), host::Param("Y")};
+    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &Label::Caption, &Label::Caption)
         .Property("Font", &Label::Font, &Label::Font)
         .Property("FontSize", &Label::FontSize, &Label::FontSize)

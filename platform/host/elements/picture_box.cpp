@@ -115,8 +115,7 @@ const host::ClassInfo& PictureBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.PictureBox");
     host::ClassBuilder<PictureBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = {host::Param("Button"), host::Param("Shift"),
-                                                host::Param("X"), host::Param("Y")};
+    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     using S = host::DrawingSurface;
     b.Property("Picture", &PictureBox::Picture, &PictureBox::Picture)
         .Property("BorderStyle", &PictureBox::BorderStyle, &PictureBox::BorderStyle)

@@ -115,6 +115,10 @@ constexpr bool kIsObjectType<std::shared_ptr<T>> = true;
 inline ParamInfo Param(std::string name) {
   return {std::move(name), false, {}, true};
 }
+// The arguments every mouse event carries: Button, Shift, X, Y.
+inline std::vector<ParamInfo> MouseEventParams() {
+  return {Param("Button"), Param("Shift"), Param("X"), Param("Y")};
+}
 inline ParamInfo Optional(std::string name, vb::Variant default_value = {}) {
   return {std::move(name), true, std::move(default_value)};
 }
