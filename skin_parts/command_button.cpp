@@ -61,7 +61,9 @@ void CommandButton::RefreshControl(bool IpRes) {
   PicMain->Picture(std::move(face));
 }
 
-void CommandButton::Refresh() { PicMain->Refresh(); }
+void CommandButton::Refresh() {
+  PicMain->Refresh();
+}
 
 void CommandButton::ShowPointerFace(bool over) {
   try {
@@ -128,7 +130,9 @@ void CommandButton::IsActivate(bool value) {
   PropertyChanged("IsActivate");
 }
 
-bool CommandButton::Enabled() const { return PicMain->Enabled(); }
+bool CommandButton::Enabled() const {
+  return PicMain->Enabled();
+}
 
 void CommandButton::Enabled(bool value) {
   PicMain->Enabled(value);
@@ -136,7 +140,9 @@ void CommandButton::Enabled(bool value) {
   RefreshControl(true);
 }
 
-bool CommandButton::AutoRedraw() const { return PicMain->AutoRedraw(); }
+bool CommandButton::AutoRedraw() const {
+  return PicMain->AutoRedraw();
+}
 
 void CommandButton::AutoRedraw(bool value) {
   PicMain->AutoRedraw(value);
@@ -148,9 +154,13 @@ void CommandButton::ToolTipText(std::string value) {
   PropertyChanged("ToolTipText");
 }
 
-std::int32_t CommandButton::hwnd() const { return static_cast<std::int32_t>(PicMain->hWnd()); }
+std::int32_t CommandButton::hwnd() const {
+  return static_cast<std::int32_t>(PicMain->hWnd());
+}
 
-void CommandButton::UserControl_Initialize() { RefreshControl(true); }
+void CommandButton::UserControl_Initialize() {
+  RefreshControl(true);
+}
 
 void CommandButton::UserControl_InitProperties() {
   is_activate_ = true;
@@ -180,8 +190,7 @@ void CommandButton::UserControl_WriteProperties(host::PropertyBag& PropBag) {
 
 void CommandButton::UserControl_Resize() {
   // The control always has its face's size.
-  Extender().Width(PicMain->Width());
-  Extender().Height(PicMain->Height());
+  SizeTwips(PicMain->width_twips(), PicMain->height_twips());
 }
 
 const host::ClassInfo& CommandButton::TypeInfo() {
@@ -196,8 +205,7 @@ const host::ClassInfo& CommandButton::TypeInfo() {
         .Property("AutoRedraw", &CommandButton::AutoRedraw, &CommandButton::AutoRedraw)
         .Property("ToolTipText", &CommandButton::ToolTipText, &CommandButton::ToolTipText)
         .Property("hwnd", &CommandButton::hwnd)
-        .Method("RefreshControl", &CommandButton::RefreshControl,
-                {host::Optional("IpRes", true)})
+        .Method("RefreshControl", &CommandButton::RefreshControl, {host::Optional("IpRes", true)})
         .Method("Refresh", &CommandButton::Refresh)
         .Event("Click")
         .Creatable();

@@ -114,6 +114,22 @@ void Control::Move(float left, std::optional<float> top, std::optional<float> wi
   if (moved || resized) GeometryChanged(resized);
 }
 
+vb::ObjectRef Control::ContainerRef() const {
+  if (!container_) return nullptr;
+  return container_->ContainerObject().weak_from_this().lock();
+}
+
+void Control::SizeTwips(std::optional<float> width, std::optional<float> height) {
+  const float w = width.value_or(width_);
+  const float h = height.value_or(height_);
+  if (w < 0 || h < 0) throw vb::Error(vb::kInvalidPropertyValue);
+  if (!(w <= kMaxTwips) || !(h <= kMaxTwips)) throw vb::Error(vb::kInvalidPropertyValue);
+  if (w == width_ && h == height_) return;
+  width_ = w;
+  height_ = h;
+  GeometryChanged(true);
+}
+
 void Control::SetTwips(float left, float top, float width, float height) {
   left_ = left;
   top_ = top;

@@ -94,6 +94,9 @@ class Control : public Object, public InputTarget {
   // Position and size in one step (missing values keep theirs), like the engine's Move.
   void Move(float left, std::optional<float> top = {}, std::optional<float> width = {},
             std::optional<float> height = {});
+  // Width and height in twips whatever the container's scale (controls that size
+  // themselves); a missing value keeps its size.
+  void SizeTwips(std::optional<float> width, std::optional<float> height);
 
   bool Visible() const { return visible_; }
   void Visible(bool value);
@@ -112,6 +115,8 @@ class Control : public Object, public InputTarget {
 
   // The container holding it (form, frame, picture box, user control), or null.
   Container* container() const { return container_; }
+  // The container as an object (Extender.Container, an element's Container), or null.
+  vb::ObjectRef ContainerRef() const;
   // The form it sits on, however deep.
   Form* form() const;
   // Visible with every container up to the form; enabled likewise.

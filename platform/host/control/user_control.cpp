@@ -232,23 +232,41 @@ win32::POINT UserControl::MouseOrigin() {
   return p;
 }
 
-void UserControl::PlaceElement(const ControlPtr& element) {
-  element->AttachTo(this, this);
-  AddChild(element);
+void UserControl::PlaceElement(const ControlPtr& element, Container* in) {
+  Container& container = in ? *in : *this;
+  element->AttachTo(&container, this);
+  container.AddChild(element);
   if (initialized_) {
     if (auto uc = std::dynamic_pointer_cast<UserControl>(element)) {
-      PropertyBag empty;
+      PropertyBag bag = uc->design_properties_;
       uc->Realize();
       uc->RunInitialize();
       uc->Site();
-      uc->RunReadProperties(empty);
+      uc->RunReadProperties(bag);
       uc->RunResize();
       if (shown_) uc->RunShow();
       return;
     }
   }
-  if (window()) element->Realize();
+  if (container.Realized()) element->Realize();
 }
+
+namespace {
+
+// The constituent user controls of a holder, also those inside its picture boxes and frames,
+// in placement order.
+void CollectConstituents(const Container& container,
+                         std::vector<std::shared_ptr<UserControl>>& out) {
+  for (const ControlPtr& child : container.children()) {
+    if (auto uc = std::dynamic_pointer_cast<UserControl>(child)) {
+      out.push_back(uc);
+    } else if (auto* inner = dynamic_cast<const Container*>(child.get())) {
+      CollectConstituents(*inner, out);
+    }
+  }
+}
+
+}  // namespace
 
 void UserControl::Realize() {
   Container* c = container();
@@ -272,15 +290,15 @@ void UserControl::RunInitialize() {
   initialized_ = true;
   // Constituent user controls exist, with their stored properties, before the Initialize of
   // the control holding them.
-  const std::vector<ControlPtr> children = children_;
-  for (const ControlPtr& child : children) {
-    if (auto uc = std::dynamic_pointer_cast<UserControl>(child); uc && !uc->initialized_) {
-      PropertyBag empty;
-      uc->RunInitialize();
-      uc->Site();
-      uc->RunReadProperties(empty);
-      uc->RunResize();
-    }
+  std::vector<std::shared_ptr<UserControl>> constituents;
+  CollectConstituents(*this, constituents);
+  for (const auto& uc : constituents) {
+    if (uc->initialized_) continue;
+    PropertyBag bag = uc->design_properties_;
+    uc->RunInitialize();
+    uc->Site();
+    uc->RunReadProperties(bag);
+    uc->RunResize();
   }
   auto keep = KeepAlive(*this);
   Dispatch(this, "UserControl_Initialize", [this] { UserControl_Initialize(); });
@@ -319,10 +337,9 @@ void UserControl::RunShow() {
   if (shown_ || terminated_ || !Visible()) return;
   shown_ = true;
   auto keep = KeepAlive(*this);
-  const std::vector<ControlPtr> children = children_;
-  for (const ControlPtr& child : children) {
-    if (auto uc = std::dynamic_pointer_cast<UserControl>(child)) uc->RunShow();
-  }
+  std::vector<std::shared_ptr<UserControl>> constituents;
+  CollectConstituents(*this, constituents);
+  for (const auto& uc : constituents) uc->RunShow();
   Dispatch(this, "UserControl_Show", [this] { UserControl_Show(); });
 }
 
@@ -331,10 +348,9 @@ void UserControl::RunHide() {
   shown_ = false;
   auto keep = KeepAlive(*this);
   Dispatch(this, "UserControl_Hide", [this] { UserControl_Hide(); });
-  const std::vector<ControlPtr> children = children_;
-  for (const ControlPtr& child : children) {
-    if (auto uc = std::dynamic_pointer_cast<UserControl>(child)) uc->RunHide();
-  }
+  std::vector<std::shared_ptr<UserControl>> constituents;
+  CollectConstituents(*this, constituents);
+  for (const auto& uc : constituents) uc->RunHide();
 }
 
 void UserControl::RaisePaint() {

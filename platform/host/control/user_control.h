@@ -159,7 +159,19 @@ class UserControl : public Control, public Container, public DrawingSurface, pub
     PlaceElement(element);
     return element;
   }
-  void PlaceElement(const ControlPtr& element);
+  // The same inside one of the control's own element containers (a picture box).
+  template <typename T>
+  std::shared_ptr<T> AddElementIn(Container& in, std::string name, std::int16_t index = -1) {
+    auto element = std::make_shared<T>();
+    element->SetName(std::move(name));
+    element->SetIndex(index);
+    PlaceElement(element, &in);
+    return element;
+  }
+  void PlaceElement(const ControlPtr& element, Container* in = nullptr);
+  // The properties a constituent user control was saved with on its holder's design surface:
+  // its ReadProperties gets them when the holder comes to life (an empty store otherwise).
+  void DesignProperties(PropertyBag bag) { design_properties_ = std::move(bag); }
 
   // Engine side: the lifecycle steps the container runs.
   void RunInitialize();
@@ -225,6 +237,7 @@ class UserControl : public Control, public Container, public DrawingSurface, pub
   std::string access_keys_;
   bool can_get_focus_ = true;
   std::int16_t border_style_ = 0;
+  PropertyBag design_properties_;
 };
 
 // The type information shared by every user control (its base in the registry).

@@ -78,6 +78,7 @@ void Element::AddCommonMembers(ClassBuilder<T>& b, bool windowed) {
       .Property("Tag", &Control::Tag, &Control::Tag)
       .Property("MousePointer", &Control::MousePointer, &Control::MousePointer)
       .Property("MouseIcon", &Control::MouseIcon, &Control::MouseIcon)
+      .Property("Container", &Control::ContainerRef)
       .Method("Move", &Control::Move,
               {Param("Left"), Optional("Top"), Optional("Width"), Optional("Height")});
   if (windowed) {

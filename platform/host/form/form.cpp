@@ -708,7 +708,13 @@ win32::LRESULT Form::WindowMessage(win32::UINT msg, win32::WPARAM wparam, win32:
       host::Unload(*this, vbFormControlMenu);
       return 0;
     case win32::WM_NCLBUTTONDOWN:
-      if (!moveable_ && wparam == static_cast<win32::WPARAM>(win32::HTCAPTION)) return 0;
+      // A form that is not Moveable ignores presses on its own caption. A form without a
+      // caption gets this message only from code that starts a drag on purpose: it moves.
+      if (!moveable_ && wparam == static_cast<win32::WPARAM>(win32::HTCAPTION) &&
+          (win32::GetWindowLongA(window(), win32::GWL_STYLE) & win32::WS_CAPTION) ==
+              win32::WS_CAPTION) {
+        return 0;
+      }
       break;
     case win32::WM_LBUTTONDOWN:
     case win32::WM_LBUTTONDBLCLK: {

@@ -1,0 +1,108 @@
+// The title bar and the caption buttons: dragging, the system menu, maximising and
+// restoring, minimising and closing.
+
+#include "platform/host/services/screen.h"
+#include "platform/vb/error.h"
+#include "platform/win/input.h"
+#include "platform/win/menus.h"
+#include "platform/win/messages.h"
+#include "platform/win/user32.h"
+#include "skin/quorin_skin.h"
+
+namespace quorin {
+
+void QuorinSkin::Drag() {
+  // The system's own move loop follows the mouse until the button is released.
+  win32::ReleaseCapture();
+  win32::SendMessageA(container() ? container()->ChildWindow() : 0, win32::WM_NCLBUTTONDOWN,
+                      static_cast<win32::WPARAM>(win32::HTCAPTION), 0);
+}
+
+void QuorinSkin::ShowSystemMenu() {
+  const win32::HWND hwnd = HostForm().hWnd();
+  win32::HMENU menu = win32::GetSystemMenu(hwnd, win32::FALSE);
+  win32::POINT cursor{};
+  win32::GetCursorPos(&cursor);
+  const win32::BOOL command =
+      win32::TrackPopupMenu(menu, win32::TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd, nullptr);
+  if (command != 0) {
+    win32::SendMessageA(hwnd, win32::WM_SYSCOMMAND, static_cast<win32::WPARAM>(command), 0);
+  }
+}
+
+void QuorinSkin::Title_MouseDown(std::int16_t Button) {
+  if (Button == host::vbRightButton) ShowSystemMenu();
+  if (Button == host::vbLeftButton && HostForm().Moveable() && HostForm().WindowState() == 0) {
+    Drag();
+  }
+}
+
+void QuorinSkin::Caption_MouseDown(std::int16_t Button) {
+  if (Button == host::vbRightButton) ShowSystemMenu();
+  if (Button == host::vbLeftButton && HostForm().WindowState() == 0) Drag();
+}
+
+void QuorinSkin::TitleEnd_MouseDown() {
+  if (HostForm().WindowState() == 0) Drag();
+}
+
+void QuorinSkin::TitleIcon_MouseDown(std::int16_t Button) {
+  if (Button == host::vbLeftButton) ShowSystemMenu();
+}
+
+void QuorinSkin::Title_DblClick() {
+  // Only a sizable form with a working maximise button; a failing step is skipped.
+  if (!attached()) return;
+  VB::Form& form = HostForm();
+  if (form.BorderStyle() != 2 || !(MaximizeButton->Enabled() && form.MaxButton())) return;
+  auto step = [](auto&& action) {
+    try {
+      action();
+    } catch (const vb::Error&) {
+    }
+  };
+  step([&] { form.WindowState(form.WindowState() == 0 ? 2 : 0); });
+  step([&] { FollowFormSize(); });
+  step([&] { ReTransObj(MyForm()); });
+  step([&] { Repos(); });
+  step([&] { Minimizebutton->RefreshControl(); });
+  step([&] { MaximizeButton->RefreshControl(); });
+  step([&] { CloseButton->RefreshControl(); });
+}
+
+void QuorinSkin::MaxBtnClick() {
+  // A failing step ends the operation silently.
+  try {
+    if (!attached()) return;
+    VB::Form& form = HostForm();
+    form.WindowState(form.WindowState() != 0 ? 0 : 2);
+    host::DoEvents();
+    FollowFormSize();
+    ReTransObj(MyForm());
+    Repos();
+  } catch (const vb::Error&) {
+  }
+}
+
+void QuorinSkin::Minimizebutton_Click() {
+  if (attached()) HostForm().WindowState(1);
+}
+
+void QuorinSkin::MaximizeButton_Click() {
+  MaxBtnClick();
+}
+
+void QuorinSkin::CloseButton_Click() {
+  try {
+    if (m_Gradual) {
+      // The fade-out closes the form when it ends.
+      m_Alpha = 255;
+      Timer2->Enabled(true);
+      return;
+    }
+    CloseNow();
+  } catch (const vb::Error&) {
+  }
+}
+
+}  // namespace quorin

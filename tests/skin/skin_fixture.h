@@ -1,0 +1,83 @@
+#pragma once
+
+// A headless desktop with one form carrying a skin, and helpers to read what the skin shows.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "artwork/artwork.h"
+#include "platform/desktop/headless_desktop.h"
+#include "platform/host/form/form.h"
+#include "platform/host/services/errors.h"
+#include "platform/host/types/engine_classes.h"
+#include "skin/library.h"
+#include "skin/quorin_skin.h"
+
+namespace skintest {
+
+class SkinFixture : public ::testing::Test {
+ protected:
+  SkinFixture() {
+    host::RegisterEngineClasses();
+    quorin::RegisterLibraryClasses();
+    host::SetErrorSink(&errors_);
+    form_ = host::NewForm("Form1");
+    form_->Move(1500, 1500, 6000, 4000);
+  }
+  ~SkinFixture() override {
+    for (const auto& f : std::vector<std::shared_ptr<VB::Form>>(host::Forms())) {
+      if (f->alive()) host::Unload(*f);
+    }
+    if (form_ && form_->alive()) host::Unload(*form_);
+    host::SetErrorSink(nullptr);
+  }
+
+  // A skin placed anew (InitProperties) or from stored properties, covering the form.
+  std::shared_ptr<quorin::QuorinSkin> Place(const host::PropertyBag* stored = nullptr,
+                                            float width = 6000, float height = 4000) {
+    skin_ = form_->Add<quorin::QuorinSkin>("QuorinSkin1", {0, 0, width, height}, stored);
+    skin_->Resize.Connect([this](std::int16_t& top, std::int16_t& h, std::int16_t& w) {
+      resizes_.push_back({top, h, w});
+    });
+    skin_->CloseForm.Connect(
+        [this] { close_events_.push_back(form_ && form_->alive() ? "loaded" : "gone"); });
+    return skin_;
+  }
+
+  // The artwork slot a picture is, "skin/ThemeX/Image4_2", or "" for another picture.
+  static std::string Slot(const vb::PictureRef& picture) {
+    if (!picture) return "";
+    for (const std::string& slot : artwork::Slots()) {
+      if (artwork::Picture(slot) == picture) return slot;
+    }
+    return "";
+  }
+  static std::string Face(const quorin::CommandButton& b) { return Slot(b.PicMain->Picture()); }
+
+  // The form window's screen rectangle.
+  win32::RECT FormRect() const {
+    win32::RECT r{};
+    win32::GetWindowRect(form_->hWnd(), &r);
+    return r;
+  }
+
+  desktop::Robot& robot() { return headless_.robot(); }
+  void Run() { headless_.Run(); }
+  const gfx::Bitmap& Screen() { return headless_.Screen(); }
+
+  struct ResizeArgs {
+    std::int16_t top, height, width;
+  };
+
+  desktop::HeadlessDesktop headless_;
+  host::RecordingErrorSink errors_;
+  std::shared_ptr<VB::Form> form_;
+  std::shared_ptr<quorin::QuorinSkin> skin_;
+  std::vector<ResizeArgs> resizes_;
+  std::vector<std::string> close_events_;
+};
+
+}  // namespace skintest
