@@ -10,4 +10,9 @@ mkdir -p out
 # A form from a form file, driven by a script on the headless desktop.
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/hello.frm \
   --script apps/quorin-run/examples/hello.txt > out/hello.log
+# The skinned mail form in both themes, active and inactive, at two sizes.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm \
+  apps/quorin-run/examples/other.frm --script apps/quorin-run/examples/mail-looks.txt \
+  > out/mail-looks.log
+echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/hello.png (the scenario's screen shot) and out/hello.log (what it observed)"

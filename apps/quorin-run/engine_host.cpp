@@ -20,6 +20,7 @@
 #include "platform/host/types/late_binding.h"
 #include "platform/vb/error.h"
 #include "platform/vb/std_picture.h"
+#include "skin/library.h"
 
 namespace scenario {
 
@@ -92,6 +93,7 @@ class HostEngine : public Engine, public host::EventObserver, public host::Error
   explicit HostEngine(const EngineContext& context)
       : sink_(context.sink), design_mode_(context.design_mode) {
     host::RegisterEngineClasses();
+    quorin::RegisterLibraryClasses();
     host::SetEventObserver(this);
     host::SetErrorSink(this);
     host::SetMessageBoxObserver([this](const host::MessageBoxRecord& r) {

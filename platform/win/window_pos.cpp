@@ -84,7 +84,11 @@ bool ApplyWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT fl
   bool hidden = was_visible && !window->visible();
   window->rect = {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
   if (window->show_state == ShowState::kNormal) window->normal_rect = window->rect;
-  if (flags & SWP_FRAMECHANGED) window->insets = NonClientInsets(window->style, window->ex_style);
+  // The non-client area is worked out again from the current style whenever the size
+  // changes, as well as when asked to.
+  if ((flags & SWP_FRAMECHANGED) || sized) {
+    window->insets = NonClientInsets(window->style, window->ex_style);
+  }
   RECT new_client = windows.ClientInWindow(*window);
   bool client_moved =
       moved || new_client.left != old_client.left || new_client.top != old_client.top;

@@ -189,25 +189,29 @@ void Form::Caption(std::string value) {
   win32::SetWindowTextA(window(), value.c_str());
 }
 
+float Form::Reported(int which, int pixels, bool x) const {
+  const ExactTwips& e = exact_[which];
+  return e.set && e.pixels == pixels ? e.twips : host::Twips(pixels, x);
+}
 float Form::Left() const {
   win32::RECT r;
   win32::GetWindowRect(window(), &r);
-  return host::Twips(r.left, true);
+  return Reported(0, r.left, true);
 }
 float Form::Top() const {
   win32::RECT r;
   win32::GetWindowRect(window(), &r);
-  return host::Twips(r.top, false);
+  return Reported(1, r.top, false);
 }
 float Form::Width() const {
   win32::RECT r;
   win32::GetWindowRect(window(), &r);
-  return host::Twips(r.right - r.left, true);
+  return Reported(2, r.right - r.left, true);
 }
 float Form::Height() const {
   win32::RECT r;
   win32::GetWindowRect(window(), &r);
-  return host::Twips(r.bottom - r.top, false);
+  return Reported(3, r.bottom - r.top, false);
 }
 void Form::Left(float v) {
   Move(v);
@@ -233,10 +237,16 @@ void Form::Move(float left, std::optional<float> top, std::optional<float> width
   for (float v : {left, top.value_or(0.0f), width.value_or(0.0f), height.value_or(0.0f)}) {
     if (!(std::fabs(v) <= 16777216.0f)) throw vb::Error(vb::kInvalidPropertyValue);
   }
-  int x = host::Px(left, true);
-  int y = host::Px(top.value_or(Top()), false);
-  int w = host::Px(width.value_or(Width()), true);
-  int h = host::Px(height.value_or(Height()), false);
+  const float wanted[4] = {left, top.value_or(Top()), width.value_or(Width()),
+                           height.value_or(Height())};
+  int x = host::Px(wanted[0], true);
+  int y = host::Px(wanted[1], false);
+  int w = host::Px(wanted[2], true);
+  int h = host::Px(wanted[3], false);
+  // Set first, so handlers of the size change already read the twips; where the window ends
+  // up elsewhere (the size limits), its pixels no longer match and count instead.
+  const int asked[4] = {x, y, w, h};
+  for (int i = 0; i < 4; ++i) exact_[i] = {wanted[i], asked[i], true};
   win32::SetWindowPos(window(), 0, x, y, w, h, win32::SWP_NOZORDER | win32::SWP_NOACTIVATE);
 }
 

@@ -226,6 +226,16 @@ class Form : public host::Object,
   std::vector<std::shared_ptr<Menu>> menus_;
   win32::HWND last_focus_ = 0;
   int last_menu_bar_height_ = 0;
+  // The outer position and size last given in twips, each with the pixel value it became:
+  // while the window keeps that pixel value the form reports the twips it was given, as
+  // the engine does, rather than the pixel value times the twips per pixel.
+  struct ExactTwips {
+    float twips = 0;
+    int pixels = 0;
+    bool set = false;
+  };
+  ExactTwips exact_[4];  // left, top, width, height
+  float Reported(int which, int pixels, bool x) const;
 };
 
 }  // namespace VB
