@@ -18,21 +18,50 @@
 
 namespace skintest {
 
+// The artwork slot a picture is, "skin/ThemeX/Image4_2", or "" for another picture.
+inline std::string Slot(const vb::PictureRef& picture) {
+  if (!picture) return "";
+  for (const std::string& slot : artwork::Slots()) {
+    if (artwork::Picture(slot) == picture) return slot;
+  }
+  return "";
+}
+
 class SkinFixture : public ::testing::Test {
  protected:
   SkinFixture() {
     host::RegisterEngineClasses();
     quorin::RegisterLibraryClasses();
     host::SetErrorSink(&errors_);
+    NewHostForm();
+  }
+  ~SkinFixture() override {
+    UnloadAll();
+    host::SetErrorSink(nullptr);
+  }
+
+  void NewHostForm() {
     form_ = host::NewForm("Form1");
     form_->Move(1500, 1500, 6000, 4000);
   }
-  ~SkinFixture() override {
+  void UnloadAll() {
     for (const auto& f : std::vector<std::shared_ptr<VB::Form>>(host::Forms())) {
       if (f->alive()) host::Unload(*f);
     }
     if (form_ && form_->alive()) host::Unload(*form_);
-    host::SetErrorSink(nullptr);
+    skin_.reset();
+    form_.reset();
+  }
+  // Starts over on a desktop with other settings (screen, taskbar).
+  void UseDesktop(win::DesktopSettings settings) {
+    UnloadAll();
+    headless_ = std::make_unique<desktop::HeadlessDesktop>(settings);
+    NewHostForm();
+  }
+  // Lets virtual time pass, running the timers that fall due.
+  void Wait(std::uint64_t ms) {
+    robot().Wait(ms);
+    Run();
   }
 
   // A skin placed anew (InitProperties) or from stored properties, covering the form.
@@ -47,14 +76,6 @@ class SkinFixture : public ::testing::Test {
     return skin_;
   }
 
-  // The artwork slot a picture is, "skin/ThemeX/Image4_2", or "" for another picture.
-  static std::string Slot(const vb::PictureRef& picture) {
-    if (!picture) return "";
-    for (const std::string& slot : artwork::Slots()) {
-      if (artwork::Picture(slot) == picture) return slot;
-    }
-    return "";
-  }
   static std::string Face(const quorin::CommandButton& b) { return Slot(b.PicMain->Picture()); }
 
   // The form window's screen rectangle.
@@ -64,15 +85,16 @@ class SkinFixture : public ::testing::Test {
     return r;
   }
 
-  desktop::Robot& robot() { return headless_.robot(); }
-  void Run() { headless_.Run(); }
-  const gfx::Bitmap& Screen() { return headless_.Screen(); }
+  desktop::Robot& robot() { return headless_->robot(); }
+  void Run() { headless_->Run(); }
+  const gfx::Bitmap& Screen() { return headless_->Screen(); }
 
   struct ResizeArgs {
     std::int16_t top, height, width;
   };
 
-  desktop::HeadlessDesktop headless_;
+  std::unique_ptr<desktop::HeadlessDesktop> headless_ =
+      std::make_unique<desktop::HeadlessDesktop>();
   host::RecordingErrorSink errors_;
   std::shared_ptr<VB::Form> form_;
   std::shared_ptr<quorin::QuorinSkin> skin_;
