@@ -132,8 +132,18 @@ void Compositor::ComposeArea(win::Desktop& desktop, const gfx::Region& area) {
     if (remaining.empty()) break;
   }
   pixman_image_t* target = screen_->image();
+  // The wallpaper alone: its children are the top-level windows, drawn below in their turn
+  // (a translucent one must not first land there opaque).
   win::Window& wallpaper = windows.desktop_window();
-  DrawTree(windows, wallpaper, {0, 0}, remaining, target);
+  if (wallpaper.surface && !remaining.empty()) {
+    OpaqueView view(*wallpaper.surface);
+    if (view.get()) {
+      pixman_image_set_clip_region32(target, const_cast<pixman_region32_t*>(remaining.raw()));
+      pixman_image_composite32(PIXMAN_OP_SRC, view.get(), nullptr, target, 0, 0, 0, 0, 0, 0,
+                               wallpaper.width(), wallpaper.height());
+      pixman_image_set_clip_region32(target, nullptr);
+    }
+  }
   // Back to front: each window onto what is below it.
   for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
     win::Window& window = *it->window;

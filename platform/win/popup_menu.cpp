@@ -230,7 +230,6 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     MenuSession session(menu, owner, notify);
     session.right_button = (flags & TPM_RIGHTBUTTON) != 0;
     if (!session.Open(x, y)) return FALSE;
-    HWND old_capture = GetCapture();
     HWND root = session.root_window();
     SetCapture(root);
     win::ModalLoop loop;
@@ -239,10 +238,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     loop.dismiss = [&] { session.Dismiss(); };
     loop.filter = [&](const MSG& msg) { return session.Filter(msg); };
     desktop.loop().RunModal(loop);
-    if (GetCapture() == root) {
-      ReleaseCapture();
-      if (old_capture && Lookup(old_capture)) SetCapture(old_capture);
-    }
+    // The menu took the mouse from whoever had it; nobody gets it back when it closes.
+    if (GetCapture() == root) ReleaseCapture();
     chosen = session.chosen();
   }
   if (notify && Lookup(owner)) SendMessageA(owner, WM_EXITMENULOOP, TRUE, 0);

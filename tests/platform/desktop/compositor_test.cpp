@@ -91,6 +91,18 @@ TEST_F(Compositing, LayeredOpacityBlendsWithWhatIsBelow) {
   EXPECT_EQ(Pixel(200, 200), Rgb(0x0000FF));
 }
 
+TEST_F(Compositing, ALayeredWindowOverTheBareWallpaperBlendsWithIt) {
+  HWND veil = Colored(0xFF0000, {100, 100, 300, 300}, WS_POPUP | WS_VISIBLE, 0, WS_EX_LAYERED);
+  Colored(0xFF0000, {10, 10, 50, 50}, WS_CHILD | WS_VISIBLE, veil);  // children blend too
+  SetLayeredWindowAttributes(veil, 0, 128, LWA_ALPHA);
+  const gfx::Argb wallpaper = Rgb(vb::GetSysColor(vb::COLOR_BACKGROUND));
+  for (POINT p : {POINT{200, 200}, POINT{130, 130}}) {
+    gfx::Argb mixed = Pixel(p.x, p.y);
+    EXPECT_NEAR(static_cast<int>(mixed & 0xFF), (0xFF + (wallpaper & 0xFF)) / 2, 2);
+    EXPECT_NEAR(static_cast<int>((mixed >> 16) & 0xFF), ((wallpaper >> 16) & 0xFF) / 2, 2);
+  }
+}
+
 TEST_F(Compositing, ColourKeyedPixelsOfALayeredWindowAreClear) {
   Colored(0x0000FF, {100, 100, 300, 300});
   HWND keyed = Colored(0x00FF00, {100, 100, 300, 300}, WS_POPUP | WS_VISIBLE, 0, WS_EX_LAYERED);
