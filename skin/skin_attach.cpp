@@ -75,6 +75,9 @@ void QuorinSkin::LoadXP(std::optional<std::int16_t> OptModal, vb::ObjectRef OwnF
   try {
     auto form = std::dynamic_pointer_cast<VB::Form>(Parent());
     if (!form) throw vb::Error(vb::kTypeMismatch, "the skin's parent is not a form");
+    // Attaching again (the application shows the form modally, or it is shown once more)
+    // finds the frame already stripped and sized: that part is not done twice.
+    const bool again = MyForm() == form;
     Attach(*form);
     const auto hwnd = static_cast<std::int32_t>(form->hWnd());
     SetWindowAlpha(hwnd, 0, true, false);
@@ -112,9 +115,10 @@ void QuorinSkin::LoadXP(std::optional<std::int16_t> OptModal, vb::ObjectRef OwnF
 
     sized->SetWidthTwips(form->Width());
     sized->SetHeightTwips(form->Height());
-    if (form->BorderStyle() != 0) form->Height(sized->HeightTwips() + kAttachGrowth);
+    const bool framed = form->BorderStyle() != 0 && !again;
+    if (framed) form->Height(sized->HeightTwips() + kAttachGrowth);
     ShowCaptionButtons(*form);
-    if (form->BorderStyle() != 0) SetStyle(form);
+    if (framed) SetStyle(form);
     sized->SetWidthTwips(form->Width());
     sized->SetHeightTwips(form->Height());
     TitleIcon->Picture(form->Icon());

@@ -176,7 +176,7 @@ void Form::WindowState(std::int16_t value) {
 }
 
 std::string Form::Caption() const {
-  return win::WindowText(window());
+  return caption_;
 }
 void Form::Icon(vb::PictureRef value) {
   icon_ = std::move(value);
@@ -185,8 +185,10 @@ void Form::Icon(vb::PictureRef value) {
   win32::SendMessageA(window(), win32::WM_SETICON, win32::ICON_BIG, handle);
 }
 
+// The property keeps its own text: code that retitles the window directly leaves it alone.
 void Form::Caption(std::string value) {
-  win32::SetWindowTextA(window(), value.c_str());
+  caption_ = std::move(value);
+  win32::SetWindowTextA(window(), caption_.c_str());
 }
 
 float Form::Reported(int which, int pixels, bool x) const {

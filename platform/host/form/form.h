@@ -206,6 +206,7 @@ class Form : public host::Object,
   void DropMenuTitle(Menu& title);
   void ShowWindowNow();
 
+  std::string caption_;
   std::int16_t border_style_ = 2;
   bool min_button_ = true;
   bool max_button_ = true;
