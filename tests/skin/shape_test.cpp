@@ -131,12 +131,7 @@ TEST_F(SkinShape, TaskBarShowBringsTheTaskbarOverAMaximisedForm) {
   win32::GetWindowRect(taskbar, &before);
   skin->TaskBarShow();
   // The taskbar now lies above the form in the z-order, and kept its place.
-  win32::HWND above = taskbar;
-  bool form_below = false;
-  while ((above = win32::GetWindow(above, win32::GW_HWNDNEXT)) != 0) {
-    if (above == form_->hWnd()) form_below = true;
-  }
-  EXPECT_TRUE(form_below);
+  EXPECT_TRUE(Above(taskbar, form_->hWnd()));
   win32::RECT after{};
   win32::GetWindowRect(taskbar, &after);
   EXPECT_EQ(after.top, before.top);

@@ -13,6 +13,7 @@
 #include "platform/host/form/form.h"
 #include "platform/host/services/errors.h"
 #include "platform/host/types/engine_classes.h"
+#include "platform/win/user32.h"
 #include "skin/library.h"
 #include "skin/quorin_skin.h"
 
@@ -83,6 +84,14 @@ class SkinFixture : public ::testing::Test {
     win32::RECT r{};
     win32::GetWindowRect(form_->hWnd(), &r);
     return r;
+  }
+
+  // Whether window `a` lies above window `b` in the z-order.
+  static bool Above(win32::HWND a, win32::HWND b) {
+    for (win32::HWND h = a; (h = win32::GetWindow(h, win32::GW_HWNDNEXT)) != 0;) {
+      if (h == b) return true;
+    }
+    return false;
   }
 
   desktop::Robot& robot() { return headless_->robot(); }
