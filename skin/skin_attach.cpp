@@ -12,6 +12,7 @@
 #include "platform/win/styles.h"
 #include "platform/win/user32.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -170,13 +171,7 @@ void QuorinSkin::ShowCaptionButtons(VB::Form& form) {
 
 void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
   // Each failing step is skipped.
-  auto step = [](auto&& action) {
-    try {
-      action();
-    } catch (const vb::Error&) {
-    }
-  };
-  step([&] {
+  Skipping([&] {
     host::Object& form = host::AsObject(IpForm);
     const auto hwnd = static_cast<win32::HWND>(host::GetProperty(form, "hwnd").ToLong());
     win32::LONG_PTR style = win32::GetWindowLongA(hwnd, win32::GWL_STYLE);
@@ -186,7 +181,7 @@ void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
     style |= win32::WS_SYSMENU;
     win32::SetWindowLongA(hwnd, win32::GWL_STYLE, style);
   });
-  step([&] {
+  Skipping([&] {
     host::Object& form = host::AsObject(IpForm);
     const auto hwnd = static_cast<win32::HWND>(host::GetProperty(form, "hwnd").ToLong());
     win32::SetWindowPos(hwnd, 0, Px15(host::GetProperty(form, "Left").ToSingle()),
@@ -194,7 +189,7 @@ void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
                         Px15(host::GetProperty(form, "Width").ToSingle()),
                         Px15(host::GetProperty(form, "Height").ToSingle()), win32::SWP_SHOWWINDOW);
   });
-  step([&] {
+  Skipping([&] {
     host::Object& form = host::AsObject(IpForm);
     if (host::GetProperty(form, "BorderStyle").ToInteger() != 0) {
       host::LetProperty(form, "Height",

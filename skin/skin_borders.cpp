@@ -7,6 +7,7 @@
 #include "platform/vb/error.h"
 #include "platform/win/input.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -31,14 +32,6 @@ std::int16_t SizingPointer(int direction) {
       return 8;  // north-west/south-east
     default:
       return 6;  // north-east/south-west
-  }
-}
-
-template <typename Step>
-void Skipping(Step&& step) {
-  try {
-    step();
-  } catch (const vb::Error&) {
   }
 }
 

@@ -6,13 +6,12 @@
 #include "platform/host/services/screen.h"
 #include "platform/vb/error.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
 namespace {
 
-constexpr float kMinWidthTwips = 3400;
-constexpr float kMinHeightTwips = 1850;
 constexpr float kTitleHeight = 30;
 constexpr float kTitleEndWidth = 11;
 constexpr float kLeftWidth = 12;
@@ -36,8 +35,8 @@ std::int16_t Saturate16(float value) {
 }  // namespace
 
 void QuorinSkin::Repos() {
-  if (HeightTwips() < kMinHeightTwips) SetHeightTwips(kMinHeightTwips);
-  if (WidthTwips() < kMinWidthTwips) SetWidthTwips(kMinWidthTwips);
+  if (HeightTwips() < kSkinMinHeightTwips) SetHeightTwips(kSkinMinHeightTwips);
+  if (WidthTwips() < kSkinMinWidthTwips) SetWidthTwips(kSkinMinWidthTwips);
   const float W = WidthTwips() / host::Screen().TwipsPerPixelX();
   const float H = HeightTwips() / host::Screen().TwipsPerPixelY();
 
@@ -103,20 +102,14 @@ void QuorinSkin::RaiseResize() {
 
 void QuorinSkin::UserControl_Resize() {
   // Each step that fails is skipped.
-  auto step = [](auto&& action) {
-    try {
-      action();
-    } catch (const vb::Error&) {
-    }
-  };
-  step([this] {
-    if (WidthTwips() < kMinWidthTwips) SetWidthTwips(kMinWidthTwips);
+  Skipping([this] {
+    if (WidthTwips() < kSkinMinWidthTwips) SetWidthTwips(kSkinMinWidthTwips);
   });
-  step([this] {
-    if (HeightTwips() < kMinHeightTwips) SetHeightTwips(kMinHeightTwips);
+  Skipping([this] {
+    if (HeightTwips() < kSkinMinHeightTwips) SetHeightTwips(kSkinMinHeightTwips);
   });
-  step([this] { ReTransObj(MyForm()); });
-  step([this] { Repos(); });
+  Skipping([this] { ReTransObj(MyForm()); });
+  Skipping([this] { Repos(); });
 }
 
 void QuorinSkin::pICmenu_Resize() {

@@ -9,26 +9,17 @@
 #include "platform/vb/error.h"
 #include "platform/win/user32.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
 namespace {
 
-constexpr float kMinWidthTwips = 3400;
-constexpr float kMinHeightTwips = 1850;
 constexpr std::int32_t kFadeStep = 5;
 
 // A coordinate of the outline: nearest whole number, halves to even.
 int Whole(float value) {
   return static_cast<int>(std::nearbyint(value));
-}
-
-template <typename Step>
-void Skipping(Step&& step) {
-  try {
-    step();
-  } catch (const vb::Error&) {
-  }
 }
 
 }  // namespace
@@ -37,14 +28,14 @@ void QuorinSkin::ReTransObj(vb::ObjectRef IpObject) {
   // Each step that fails is skipped; an object without a size or window gets no shape.
   Skipping([&] {
     host::Object& object = host::AsObject(IpObject);
-    if (host::GetProperty(object, "Height").ToSingle() < kMinHeightTwips) {
-      host::LetProperty(object, "Height", kMinHeightTwips);
+    if (host::GetProperty(object, "Height").ToSingle() < kSkinMinHeightTwips) {
+      host::LetProperty(object, "Height", kSkinMinHeightTwips);
     }
   });
   Skipping([&] {
     host::Object& object = host::AsObject(IpObject);
-    if (host::GetProperty(object, "Width").ToSingle() < kMinWidthTwips) {
-      host::LetProperty(object, "Width", kMinWidthTwips);
+    if (host::GetProperty(object, "Width").ToSingle() < kSkinMinWidthTwips) {
+      host::LetProperty(object, "Width", kSkinMinWidthTwips);
     }
   });
   Skipping([&] {

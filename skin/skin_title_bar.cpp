@@ -8,6 +8,7 @@
 #include "platform/win/messages.h"
 #include "platform/win/user32.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -55,19 +56,13 @@ void QuorinSkin::Title_DblClick() {
   if (!attached()) return;
   VB::Form& form = HostForm();
   if (form.BorderStyle() != 2 || !(MaximizeButton->Enabled() && form.MaxButton())) return;
-  auto step = [](auto&& action) {
-    try {
-      action();
-    } catch (const vb::Error&) {
-    }
-  };
-  step([&] { form.WindowState(form.WindowState() == 0 ? 2 : 0); });
-  step([&] { FollowFormSize(); });
-  step([&] { ReTransObj(MyForm()); });
-  step([&] { Repos(); });
-  step([&] { Minimizebutton->RefreshControl(); });
-  step([&] { MaximizeButton->RefreshControl(); });
-  step([&] { CloseButton->RefreshControl(); });
+  Skipping([&] { form.WindowState(form.WindowState() == 0 ? 2 : 0); });
+  Skipping([&] { FollowFormSize(); });
+  Skipping([&] { ReTransObj(MyForm()); });
+  Skipping([&] { Repos(); });
+  Skipping([&] { Minimizebutton->RefreshControl(); });
+  Skipping([&] { MaximizeButton->RefreshControl(); });
+  Skipping([&] { CloseButton->RefreshControl(); });
 }
 
 void QuorinSkin::MaxBtnClick() {
