@@ -1,5 +1,7 @@
 // The skin's lifecycle in its container: defaults, saving and reading back.
 
+#include <optional>
+
 #include "platform/host/types/late_binding.h"
 #include "platform/vb/error.h"
 #include "skin/quorin_skin.h"
@@ -11,6 +13,23 @@ namespace {
 // The default of "Caption" is this literal text, on both sides.
 constexpr const char* kCaptionDefault = "Caption1.Caption";
 constexpr std::int32_t kMenuBackDefault = static_cast<std::int32_t>(0x80000004);
+
+// A stored font, or the default when none is stored; another kind of value is a mismatch.
+vb::FontRef ReadFont(const host::PropertyBag& bag, const char* key, vb::FontRef fallback) {
+  auto font = std::dynamic_pointer_cast<vb::StdFont>(
+      bag.ReadProperty(key, vb::Variant(std::move(fallback))).ToObject());
+  if (!font) throw vb::Error(vb::kTypeMismatch, key);
+  return font;
+}
+
+// A stored picture, or none.
+vb::PictureRef ReadPicture(const host::PropertyBag& bag, const char* key) {
+  vb::ObjectRef object = bag.ReadProperty(key, vb::Variant(vb::ObjectRef())).ToObject();
+  if (!object) return nullptr;
+  auto picture = std::dynamic_pointer_cast<vb::StdPicture>(object);
+  if (!picture) throw vb::Error(vb::kTypeMismatch, key);
+  return picture;
+}
 
 }  // namespace
 
@@ -33,26 +52,34 @@ void QuorinSkin::UserControl_InitProperties() {
 }
 
 void QuorinSkin::UserControl_ReadProperties(host::PropertyBag& PropBag) {
-  Caption1->Caption(PropBag.ReadProperty("Caption", kCaptionDefault).ToString());
-  Caption2->Caption(Caption1->Caption());
-  const vb::Variant ambient_font(Ambient().Font());
-  Caption1->Font(std::dynamic_pointer_cast<vb::StdFont>(
-      PropBag.ReadProperty("Font", ambient_font).ToObject()));
-  Caption2->Font(std::dynamic_pointer_cast<vb::StdFont>(
-      PropBag.ReadProperty("Font", vb::Variant(Ambient().Font())).ToObject()));
-  m_ShowHelp = PropBag.ReadProperty("ShowHelp", false).ToBoolean();
-  TitleIcon->Picture(std::dynamic_pointer_cast<vb::StdPicture>(
-      PropBag.ReadProperty("Icon", vb::Variant(vb::ObjectRef())).ToObject()));
-  TitleIcon->Visible(PropBag.ReadProperty("ShowIcon", true).ToBoolean());
-  pICmenu->BackColor(
-      static_cast<vb::OLE_COLOR>(PropBag.ReadProperty("MenuBackColor", kMenuBackDefault).ToLong()));
-  TitleIcon->Top(7);
-  m_HaveChild = PropBag.ReadProperty("HaveChild", false).ToBoolean();
-  Picture(std::dynamic_pointer_cast<vb::StdPicture>(
-      PropBag.ReadProperty("Picture", vb::Variant(vb::ObjectRef())).ToObject()));
-  m_Theme = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong();
-  Repos();
-  m_Theme = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong();
+  // A stored value that cannot be used is reported to the container, but only after the
+  // other values were read, so saving the form again loses none of them.
+  std::optional<vb::Error> failure;
+  auto read = [&failure](auto&& step) {
+    try {
+      step();
+    } catch (const vb::Error& e) {
+      if (!failure) failure = e;
+    }
+  };
+  read([&] { Caption1->Caption(PropBag.ReadProperty("Caption", kCaptionDefault).ToString()); });
+  read([&] { Caption2->Caption(Caption1->Caption()); });
+  read([&] { Caption1->Font(ReadFont(PropBag, "Font", Ambient().Font())); });
+  read([&] { Caption2->Font(ReadFont(PropBag, "Font", Ambient().Font())); });
+  read([&] { m_ShowHelp = PropBag.ReadProperty("ShowHelp", false).ToBoolean(); });
+  read([&] { TitleIcon->Picture(ReadPicture(PropBag, "Icon")); });
+  read([&] { TitleIcon->Visible(PropBag.ReadProperty("ShowIcon", true).ToBoolean()); });
+  read([&] {
+    pICmenu->BackColor(static_cast<vb::OLE_COLOR>(
+        PropBag.ReadProperty("MenuBackColor", kMenuBackDefault).ToLong()));
+  });
+  read([&] { TitleIcon->Top(7); });
+  read([&] { m_HaveChild = PropBag.ReadProperty("HaveChild", false).ToBoolean(); });
+  read([&] { Picture(ReadPicture(PropBag, "Picture")); });
+  read([&] { m_Theme = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong(); });
+  read([&] { Repos(); });
+  read([&] { m_Theme = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong(); });
+  if (failure) throw *failure;
 }
 
 void QuorinSkin::UserControl_WriteProperties(host::PropertyBag& PropBag) {

@@ -131,3 +131,22 @@ TEST_F(SkinModel, TheSkinAnswersByNameAsTheDriverAndFormFilesReachIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinModel, AnUnusableStoredValueIsReportedAndTheOthersAreStillRead) {
+  host::PropertyBag bag;
+  bag.Put("Icon", std::int32_t{5});  // not a picture
+  bag.Put("Caption", "Mail");
+  bag.Put("MenuBackColor", std::int32_t{0xFF});
+  bag.Put("Theme", std::int32_t{1});
+  auto skin = Place(&bag);
+  ASSERT_EQ(errors_.reports.size(), 1u);
+  EXPECT_EQ(errors_.reports[0].number, vb::kTypeMismatch);
+  EXPECT_EQ(skin->Caption(), "Mail");
+  EXPECT_EQ(skin->MenuBackColor(), 0xFFu);
+  EXPECT_EQ(skin->Skin(), quorin::Vista_Black);
+  EXPECT_EQ(skintest::Slot(skin->Title->Picture()), "skin/ThemeX/Image1_2");
+}
+
+}  // namespace
