@@ -62,6 +62,19 @@ TEST_F(Menus, TrackPopupMenuAnswersMouseAndKeyboard) {
   }
 }
 
+TEST_F(Menus, APopUpMenuLeavesNobodyWithTheMouseWhenItCloses) {
+  // A menu dropped from a press takes the mouse; when it closes the window that had it does
+  // not get it back, so the next click goes where the cursor is.
+  HWND hwnd = recorder_.Make();
+  SetCapture(hwnd);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 10, "&One");
+  robot().Key(VK_ESCAPE);
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 300, 0, hwnd, nullptr), 0);
+  EXPECT_EQ(GetCapture(), static_cast<HWND>(0));
+  DestroyMenu(menu);
+}
+
 // Clicks item `index` of the frontmost open pop-up menu, wherever it opened.
 void ClickFrontPopupItem(desktop::Robot& robot, int index) {
   robot.Do(

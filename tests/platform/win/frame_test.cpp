@@ -46,6 +46,17 @@ TEST_F(Frame, ClearingTheFrameBitsRemovesTheFrameAfterFrameChanged) {
   EXPECT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(250, 110)), HTCLIENT);
 }
 
+TEST_F(Frame, ClearedFrameBitsAlsoTakeEffectOnTheNextSizeChange) {
+  HWND hwnd = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, {100, 100, 400, 300});
+  SetWindowLongA(
+      hwnd, GWL_STYLE,
+      GetWindowLongA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME));
+  SetWindowPos(hwnd, 0, 0, 0, 300, 190, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client, (RECT{0, 0, 300, 190}));
+}
+
 struct MenuCase {
   const char* name;
   DWORD style;

@@ -7,6 +7,32 @@ namespace {
 
 using Forms = EngineTest;
 
+TEST_F(Forms, AFormReportsTheTwipsItWasGivenWhileItsWindowKeepsThatSize) {
+  auto form = host::NewForm("Exact");
+  form->Move(1507, 1500, 6007, 4975);  // not whole pixels at 15 twips a pixel
+  EXPECT_FLOAT_EQ(form->Left(), 1507);
+  EXPECT_FLOAT_EQ(form->Width(), 6007);
+  EXPECT_FLOAT_EQ(form->Height(), 4975);
+  form->Height(form->Height() - 365);
+  EXPECT_FLOAT_EQ(form->Height(), 4610);
+  // Sized by the window system, the form reports its pixels again.
+  win32::SetWindowPos(form->hWnd(), 0, 0, 0, 300, 200,
+                      win32::SWP_NOMOVE | win32::SWP_NOZORDER | win32::SWP_NOACTIVATE);
+  EXPECT_FLOAT_EQ(form->Width(), 4500);
+  EXPECT_FLOAT_EQ(form->Height(), 3000);
+  EXPECT_FLOAT_EQ(form->Left(), 1507);
+}
+
+TEST_F(Forms, TheCaptionPropertyKeepsItsTextWhenTheWindowIsRetitled) {
+  auto form = host::NewForm("Titled");
+  form->Caption("Mail");
+  win32::SetWindowTextA(form->hWnd(), "Mail - 3 new");
+  EXPECT_EQ(form->Caption(), "Mail");
+  char text[32] = {};
+  win32::GetWindowTextA(form->hWnd(), text, sizeof text);
+  EXPECT_STREQ(text, "Mail - 3 new");
+}
+
 TEST_F(Forms, BorderStylesMapToNativeFrames) {
   using namespace win32;
   struct Case {
