@@ -4,6 +4,7 @@
 #include "platform/host/services/screen.h"
 #include "platform/host/types/late_binding.h"
 #include "platform/vb/error.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -195,14 +196,13 @@ vb::PictureRef QuorinSkin::Icon() const {
 }
 
 void QuorinSkin::Icon(vb::PictureRef value) {
-  try {
+  // The icon stops silently at the first failing step.
+  Skipping([&] {
     TitleIcon->Picture(std::move(value));
     host::SetProperty(host::AsObject(Parent()), "Icon", TitleIcon->Picture());
     ShowIcon(!vb::IsEmpty(TitleIcon->Picture()));
     PropertyChanged("Icon");
-  } catch (const vb::Error&) {
-    // The icon stops silently at the first failing step.
-  }
+  });
 }
 
 vb::OLE_COLOR QuorinSkin::MenuBackColor() const {

@@ -38,7 +38,7 @@ bool IsSkinMenu(const VB::Menu& menu) {
 
 void QuorinSkin::UserControl_Show() {
   // A failing step ends the handler silently.
-  try {
+  Skipping([&] {
     Repos();
     LoadXP(0, nullptr);
     if (!alive()) return;
@@ -48,8 +48,7 @@ void QuorinSkin::UserControl_Show() {
     } else {
       SetWindowAlpha(static_cast<std::int32_t>(HostForm().hWnd()), 255, true, false);
     }
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void QuorinSkin::Attach(VB::Form& form) {
@@ -199,25 +198,18 @@ void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
 }
 
 void QuorinSkin::MyForm_Activate() {
-  try {
-    SetFormActiveStyle(true);
-  } catch (const vb::Error&) {
-  }
+  Skipping([&] { SetFormActiveStyle(true); });
 }
 
 void QuorinSkin::MyForm_Deactivate() {
-  try {
-    SetFormActiveStyle(false);
-  } catch (const vb::Error&) {
-  }
+  Skipping([&] { SetFormActiveStyle(false); });
 }
 
 void QuorinSkin::MyForm_Resize() {
-  try {
+  Skipping([&] {
     MaximizeButton->ButtonStyle(HostForm().WindowState() == 2 ? 3 : 1);
     FollowFormSize();
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 }  // namespace quorin

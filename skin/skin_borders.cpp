@@ -43,14 +43,13 @@ void QuorinSkin::Border_MouseDown(int) {
 }
 
 void QuorinSkin::Border_MouseMove(VB::Image& handle, int direction) {
-  try {
+  Skipping([&] {
     if (!attached()) return;
     VB::Form& form = HostForm();
     const bool sizable = form.WindowState() == 0 && form.BorderStyle() == 2;
     handle.MousePointer(sizable ? SizingPointer(direction) : std::int16_t{0});
     if (direction == kBottomEdge && form.WindowState() == 2) TaskBarShow();
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void QuorinSkin::Border_MouseUp(int direction) {

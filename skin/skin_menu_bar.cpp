@@ -5,6 +5,7 @@
 
 #include "platform/vb/error.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -50,18 +51,12 @@ void QuorinSkin::PopUpMenuOf(std::int16_t Index, float extra_top) {
 }
 
 void QuorinSkin::LbMenu_Click(std::int16_t Index) {
-  try {
-    PopUpMenuOf(Index, 450);
-  } catch (const vb::Error&) {
-  }
+  Skipping([&] { PopUpMenuOf(Index, 450); });
 }
 
 void QuorinSkin::LbMenu_MouseDown(std::int16_t Index, std::int16_t Button) {
   if (Button != host::vbLeftButton) return;
-  try {
-    PopUpMenuOf(Index, 480);
-  } catch (const vb::Error&) {
-  }
+  Skipping([&] { PopUpMenuOf(Index, 480); });
 }
 
 }  // namespace quorin

@@ -5,6 +5,7 @@
 #include "platform/host/types/late_binding.h"
 #include "platform/vb/error.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -34,21 +35,17 @@ vb::PictureRef ReadPicture(const host::PropertyBag& bag, const char* key) {
 }  // namespace
 
 void QuorinSkin::UserControl_Initialize() {
-  try {
-    Repos();
-  } catch (const vb::Error&) {
-  }
+  Skipping([&] { Repos(); });
 }
 
 void QuorinSkin::UserControl_InitProperties() {
-  try {
+  Skipping([&] {
     host::LetProperty(host::AsObject(Parent()), "BackColor", DefaultBackgroundColor());
     m_ShowHelp = false;
     // A new instance is not attached yet, so this ends the operation and the design-time
     // defaults stay.
     Caption1->Caption(HostForm().Caption());
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void QuorinSkin::UserControl_ReadProperties(host::PropertyBag& PropBag) {

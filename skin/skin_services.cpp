@@ -6,6 +6,7 @@
 #include "platform/win/input.h"
 #include "platform/win/user32.h"
 #include "skin/quorin_skin.h"
+#include "skin/skin_steps.h"
 
 namespace quorin {
 
@@ -27,7 +28,7 @@ void QuorinSkin::CloseChildForm() {
 }
 
 void QuorinSkin::ContainerCheck() {
-  try {
+  Skipping([&] {
     const win32::HWND form_window = container() ? container()->ChildWindow() : 0;
     auto parent = Parent();
     auto* form = dynamic_cast<VB::Form*>(parent.get());
@@ -36,21 +37,19 @@ void QuorinSkin::ContainerCheck() {
     for (const host::ObjectPtr& item : items) {
       // Objects without a container or a position (menus, lines) are passed over; the walk
       // goes on to the controls after them.
-      try {
+      Skipping([&] {
         vb::ObjectRef holder = host::GetProperty(*item, "Container").ToObject();
-        if (!holder) continue;
+        if (!holder) return;
         const auto hwnd =
             static_cast<win32::HWND>(host::GetProperty(host::AsObject(holder), "hwnd").ToLong());
-        if (hwnd != form_window) continue;
+        if (hwnd != form_window) return;
         const float left = host::GetProperty(*item, "Left").ToSingle();
         const float top = host::GetProperty(*item, "Top").ToSingle();
         host::LetProperty(*item, "Left", left + kShiftRight);
         host::LetProperty(*item, "Top", top + kShiftDown);
-      } catch (const vb::Error&) {
-      }
+      });
     }
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 std::string QuorinSkin::GetCompName() const {

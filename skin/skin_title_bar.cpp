@@ -67,7 +67,7 @@ void QuorinSkin::Title_DblClick() {
 
 void QuorinSkin::MaxBtnClick() {
   // A failing step ends the operation silently.
-  try {
+  Skipping([&] {
     if (!attached()) return;
     VB::Form& form = HostForm();
     form.WindowState(form.WindowState() != 0 ? 0 : 2);
@@ -75,8 +75,7 @@ void QuorinSkin::MaxBtnClick() {
     FollowFormSize();
     ReTransObj(MyForm());
     Repos();
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void QuorinSkin::Minimizebutton_Click() {
@@ -88,7 +87,7 @@ void QuorinSkin::MaximizeButton_Click() {
 }
 
 void QuorinSkin::CloseButton_Click() {
-  try {
+  Skipping([&] {
     if (m_Gradual) {
       // The fade-out closes the form when it ends.
       m_Alpha = 255;
@@ -96,8 +95,7 @@ void QuorinSkin::CloseButton_Click() {
       return;
     }
     CloseNow();
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 }  // namespace quorin

@@ -21,7 +21,7 @@ LabelMenu::LabelMenu() {
   Label1->Move(75, 30);
   Label1->Caption("&System");
   DrawingSurface::BackColor(kHotColor);
-  Control::Height(kHeightTwips);
+  SizeTwips(std::nullopt, kHeightTwips);
   FitWidth();
 
   Label1->Click.Connect([this] { HandleClick(); });
@@ -37,20 +37,8 @@ LabelMenu::LabelMenu() {
 
 LabelMenu::~LabelMenu() = default;
 
-float LabelMenu::ContainerX(float twips) const {
-  const float per_unit =
-      container() ? host::TwipsPerUnit(container()->ChildScaleMode(), true) : 1.0f;
-  return per_unit > 0 ? twips / per_unit : twips;
-}
-
-float LabelMenu::ContainerY(float twips) const {
-  const float per_unit =
-      container() ? host::TwipsPerUnit(container()->ChildScaleMode(), false) : 1.0f;
-  return per_unit > 0 ? twips / per_unit : twips;
-}
-
 void LabelMenu::FitWidth() {
-  Control::Width(ContainerX(Label1->width_twips() + kExtraWidthTwips));
+  SizeTwips(Label1->width_twips() + kExtraWidthTwips, std::nullopt);
 }
 
 void LabelMenu::SetHot(bool on) {
@@ -162,7 +150,7 @@ void LabelMenu::UserControl_WriteProperties(host::PropertyBag& PropBag) {
 }
 
 void LabelMenu::UserControl_Resize() {
-  Control::Height(ContainerY(kHeightTwips));
+  SizeTwips(std::nullopt, kHeightTwips);
   FitWidth();
 }
 

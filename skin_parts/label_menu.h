@@ -70,9 +70,6 @@ class LabelMenu : public host::UserControl {
   void MyTimer_OnTime();
   // Makes the control as wide as the caption plus 14 px (210 twips).
   void FitWidth();
-  // A length in twips in the container's scale.
-  float ContainerX(float twips) const;
-  float ContainerY(float twips) const;
 
   void HandleClick();
   void HandleMouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);

@@ -48,17 +48,23 @@ gfx::Region Shape(const win::Window& window, POINT origin) {
   return shape;
 }
 
+// Copies a window's own surface onto `target`, within `clip` (target coordinates).
+void DrawSurface(const win::Window& window, POINT origin, const gfx::Region& clip,
+                 pixman_image_t* target) {
+  if (clip.empty() || !window.surface) return;
+  OpaqueView view(*window.surface);
+  if (!view.get()) return;
+  pixman_image_set_clip_region32(target, const_cast<pixman_region32_t*>(clip.raw()));
+  pixman_image_composite32(PIXMAN_OP_SRC, view.get(), nullptr, target, 0, 0, 0, 0, origin.x,
+                           origin.y, window.width(), window.height());
+  pixman_image_set_clip_region32(target, nullptr);
+}
+
 // Copies a window and its children onto `target`, within `clip` (target coordinates).
 void DrawTree(win::WindowManager& windows, win::Window& window, POINT origin,
               const gfx::Region& clip, pixman_image_t* target) {
   if (clip.empty() || !window.surface) return;
-  OpaqueView view(*window.surface);
-  if (view.get()) {
-    pixman_image_set_clip_region32(target, const_cast<pixman_region32_t*>(clip.raw()));
-    pixman_image_composite32(PIXMAN_OP_SRC, view.get(), nullptr, target, 0, 0, 0, 0, origin.x,
-                             origin.y, window.width(), window.height());
-    pixman_image_set_clip_region32(target, nullptr);
-  }
+  DrawSurface(window, origin, clip, target);
   if (window.children.empty()) return;
   RECT client = windows.ClientInWindow(window);
   POINT client_origin{origin.x + client.left, origin.y + client.top};
@@ -134,16 +140,7 @@ void Compositor::ComposeArea(win::Desktop& desktop, const gfx::Region& area) {
   pixman_image_t* target = screen_->image();
   // The wallpaper alone: its children are the top-level windows, drawn below in their turn
   // (a translucent one must not first land there opaque).
-  win::Window& wallpaper = windows.desktop_window();
-  if (wallpaper.surface && !remaining.empty()) {
-    OpaqueView view(*wallpaper.surface);
-    if (view.get()) {
-      pixman_image_set_clip_region32(target, const_cast<pixman_region32_t*>(remaining.raw()));
-      pixman_image_composite32(PIXMAN_OP_SRC, view.get(), nullptr, target, 0, 0, 0, 0, 0, 0,
-                               wallpaper.width(), wallpaper.height());
-      pixman_image_set_clip_region32(target, nullptr);
-    }
-  }
+  DrawSurface(windows.desktop_window(), {0, 0}, remaining, target);
   // Back to front: each window onto what is below it.
   for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
     win::Window& window = *it->window;

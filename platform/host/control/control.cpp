@@ -97,10 +97,12 @@ void Control::Move(float left, std::optional<float> top, std::optional<float> wi
   if ((width && *width < 0) || (height && *height < 0)) {
     throw vb::Error(vb::kInvalidPropertyValue);
   }
-  float l = ToTwips(left, container_, true);
-  float t = top ? ToTwips(*top, container_, false) : top_;
-  float w = width ? ToTwips(*width, container_, true) : width_;
-  float h = height ? ToTwips(*height, container_, false) : height_;
+  MoveTwips(ToTwips(left, container_, true), top ? ToTwips(*top, container_, false) : top_,
+            width ? ToTwips(*width, container_, true) : width_,
+            height ? ToTwips(*height, container_, false) : height_);
+}
+
+void Control::MoveTwips(float l, float t, float w, float h) {
   // Far beyond any screen, pixel positions would overflow: such values are refused.
   for (float v : {l, t, w, h}) {
     if (!(std::fabs(v) <= kMaxTwips)) throw vb::Error(vb::kInvalidPropertyValue);
@@ -120,14 +122,10 @@ vb::ObjectRef Control::ContainerRef() const {
 }
 
 void Control::SizeTwips(std::optional<float> width, std::optional<float> height) {
-  const float w = width.value_or(width_);
-  const float h = height.value_or(height_);
-  if (w < 0 || h < 0) throw vb::Error(vb::kInvalidPropertyValue);
-  if (!(w <= kMaxTwips) || !(h <= kMaxTwips)) throw vb::Error(vb::kInvalidPropertyValue);
-  if (w == width_ && h == height_) return;
-  width_ = w;
-  height_ = h;
-  GeometryChanged(true);
+  if ((width && *width < 0) || (height && *height < 0)) {
+    throw vb::Error(vb::kInvalidPropertyValue);
+  }
+  MoveTwips(left_, top_, width.value_or(width_), height.value_or(height_));
 }
 
 void Control::SetTwips(float left, float top, float width, float height) {

@@ -169,6 +169,8 @@ class Control : public Object, public InputTarget {
   void InvalidateContainer() const;
   // Copies the common state onto a clone.
   void CopyStateTo(Control& copy) const;
+  // Position and size in twips, checked, then GeometryChanged when anything changed.
+  void MoveTwips(float left, float top, float width, float height);
   // Sets the size in twips without notifying (used by kinds that size themselves).
   void SetTwips(float left, float top, float width, float height);
 
