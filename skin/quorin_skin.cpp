@@ -197,7 +197,7 @@ vb::PictureRef QuorinSkin::Icon() const {
 
 void QuorinSkin::Icon(vb::PictureRef value) {
   // The icon stops silently at the first failing step.
-  Skipping([&] {
+  host::Skipping([&] {
     TitleIcon->Picture(std::move(value));
     host::SetProperty(host::AsObject(Parent()), "Icon", TitleIcon->Picture());
     ShowIcon(!vb::IsEmpty(TitleIcon->Picture()));

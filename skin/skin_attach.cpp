@@ -38,7 +38,7 @@ bool IsSkinMenu(const VB::Menu& menu) {
 
 void QuorinSkin::UserControl_Show() {
   // A failing step ends the handler silently.
-  Skipping([&] {
+  host::Skipping([&] {
     Repos();
     LoadXP(0, nullptr);
     if (!alive()) return;
@@ -115,7 +115,7 @@ void QuorinSkin::LoadXP(std::optional<std::int16_t> OptModal, vb::ObjectRef OwnF
 
     sized->SetWidthTwips(form->Width());
     sized->SetHeightTwips(form->Height());
-    const bool framed = form->BorderStyle() != 0 && !again;
+    const bool framed = form->BorderStyle() != VB::vbBSNone && !again;
     if (framed) form->Height(sized->HeightTwips() + kAttachGrowth);
     ShowCaptionButtons(*form);
     if (framed) SetStyle(form);
@@ -152,17 +152,17 @@ void QuorinSkin::ShowCaptionButtons(VB::Form& form) {
     MaximizeButton->Visible(shown);
     Minimizebutton->Visible(shown);
   };
-  MaximizeButton->Enabled(!(style == 2 && !max));
-  show_pair(!(style == 2 && !min && !max));
-  if (style == 1 && !max) show_pair(false);
+  MaximizeButton->Enabled(!(style == VB::vbSizable && !max));
+  show_pair(!(style == VB::vbSizable && !min && !max));
+  if (style == VB::vbFixedSingle && !max) show_pair(false);
   if (!max) MaximizeButton->Enabled(false);
-  if (style == 0) {
+  if (style == VB::vbBSNone) {
     show_pair(false);
     CloseButton->Visible(false);
   }
   // A fixed single form with a minimise button and no maximise button keeps both shown,
   // the maximise one disabled. (With a maximise button it stays enabled.)
-  if (style == 1 && min && !max) {
+  if (style == VB::vbFixedSingle && min && !max) {
     show_pair(true);
     MaximizeButton->Enabled(false);
   }
@@ -170,7 +170,7 @@ void QuorinSkin::ShowCaptionButtons(VB::Form& form) {
 
 void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
   // Each failing step is skipped.
-  Skipping([&] {
+  host::Skipping([&] {
     host::Object& form = host::AsObject(IpForm);
     const auto hwnd = static_cast<win32::HWND>(host::GetProperty(form, "hwnd").ToLong());
     win32::LONG_PTR style = win32::GetWindowLongA(hwnd, win32::GWL_STYLE);
@@ -180,7 +180,7 @@ void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
     style |= win32::WS_SYSMENU;
     win32::SetWindowLongA(hwnd, win32::GWL_STYLE, style);
   });
-  Skipping([&] {
+  host::Skipping([&] {
     host::Object& form = host::AsObject(IpForm);
     const auto hwnd = static_cast<win32::HWND>(host::GetProperty(form, "hwnd").ToLong());
     win32::SetWindowPos(hwnd, 0, Px15(host::GetProperty(form, "Left").ToSingle()),
@@ -188,7 +188,7 @@ void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
                         Px15(host::GetProperty(form, "Width").ToSingle()),
                         Px15(host::GetProperty(form, "Height").ToSingle()), win32::SWP_SHOWWINDOW);
   });
-  Skipping([&] {
+  host::Skipping([&] {
     host::Object& form = host::AsObject(IpForm);
     if (host::GetProperty(form, "BorderStyle").ToInteger() != 0) {
       host::LetProperty(form, "Height",
@@ -198,16 +198,16 @@ void QuorinSkin::SetStyle(vb::ObjectRef IpForm) {
 }
 
 void QuorinSkin::MyForm_Activate() {
-  Skipping([&] { SetFormActiveStyle(true); });
+  host::Skipping([&] { SetFormActiveStyle(true); });
 }
 
 void QuorinSkin::MyForm_Deactivate() {
-  Skipping([&] { SetFormActiveStyle(false); });
+  host::Skipping([&] { SetFormActiveStyle(false); });
 }
 
 void QuorinSkin::MyForm_Resize() {
-  Skipping([&] {
-    MaximizeButton->ButtonStyle(HostForm().WindowState() == 2 ? 3 : 1);
+  host::Skipping([&] {
+    MaximizeButton->ButtonStyle(HostForm().WindowState() == VB::vbMaximized ? 3 : 1);
     FollowFormSize();
   });
 }

@@ -39,32 +39,32 @@ std::int16_t SizingPointer(int direction) {
 
 void QuorinSkin::Border_MouseDown(int) {
   if (!attached()) return;
-  if (HostForm().BorderStyle() == 2) win32::GetCursorPos(&m_DragStart);
+  if (HostForm().BorderStyle() == VB::vbSizable) win32::GetCursorPos(&m_DragStart);
 }
 
 void QuorinSkin::Border_MouseMove(VB::Image& handle, int direction) {
-  Skipping([&] {
+  host::Skipping([&] {
     if (!attached()) return;
     VB::Form& form = HostForm();
-    const bool sizable = form.WindowState() == 0 && form.BorderStyle() == 2;
+    const bool sizable = form.WindowState() == VB::vbNormal && form.BorderStyle() == VB::vbSizable;
     handle.MousePointer(sizable ? SizingPointer(direction) : std::int16_t{0});
-    if (direction == kBottomEdge && form.WindowState() == 2) TaskBarShow();
+    if (direction == kBottomEdge && form.WindowState() == VB::vbMaximized) TaskBarShow();
   });
 }
 
 void QuorinSkin::Border_MouseUp(int direction) {
   if (!attached()) return;
   VB::Form& form = HostForm();
-  if (form.BorderStyle() != 2 || form.WindowState() != 0) return;
+  if (form.BorderStyle() != VB::vbSizable || form.WindowState() != VB::vbNormal) return;
   auto keep = MyForm();
   win32::GetCursorPos(&m_DragEnd);
-  Skipping([&] { DragResize(form, m_DragStart, m_DragEnd, direction); });
-  Skipping([&] { SetStyle(keep); });
-  Skipping([&] {
-    if (form.BorderStyle() != 0) form.Height(form.Height() + kStyleRegrowth);
+  host::Skipping([&] { DragResize(form, m_DragStart, m_DragEnd, direction); });
+  host::Skipping([&] { SetStyle(keep); });
+  host::Skipping([&] {
+    if (form.BorderStyle() != VB::vbBSNone) form.Height(form.Height() + kStyleRegrowth);
   });
-  Skipping([&] { FollowFormSize(); });
-  Skipping([&] { ReTransObj(keep); });
+  host::Skipping([&] { FollowFormSize(); });
+  host::Skipping([&] { ReTransObj(keep); });
 }
 
 void QuorinSkin::DragResize(VB::Form& form, win32::POINT start, win32::POINT end, int direction) {

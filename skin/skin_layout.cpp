@@ -102,14 +102,14 @@ void QuorinSkin::RaiseResize() {
 
 void QuorinSkin::UserControl_Resize() {
   // Each step that fails is skipped.
-  Skipping([this] {
+  host::Skipping([this] {
     if (WidthTwips() < kSkinMinWidthTwips) SetWidthTwips(kSkinMinWidthTwips);
   });
-  Skipping([this] {
+  host::Skipping([this] {
     if (HeightTwips() < kSkinMinHeightTwips) SetHeightTwips(kSkinMinHeightTwips);
   });
-  Skipping([this] { ReTransObj(MyForm()); });
-  Skipping([this] { Repos(); });
+  host::Skipping([this] { ReTransObj(MyForm()); });
+  host::Skipping([this] { Repos(); });
 }
 
 void QuorinSkin::pICmenu_Resize() {

@@ -51,12 +51,12 @@ void QuorinSkin::PopUpMenuOf(std::int16_t Index, float extra_top) {
 }
 
 void QuorinSkin::LbMenu_Click(std::int16_t Index) {
-  Skipping([&] { PopUpMenuOf(Index, 450); });
+  host::Skipping([&] { PopUpMenuOf(Index, 450); });
 }
 
 void QuorinSkin::LbMenu_MouseDown(std::int16_t Index, std::int16_t Button) {
   if (Button != host::vbLeftButton) return;
-  Skipping([&] { PopUpMenuOf(Index, 480); });
+  host::Skipping([&] { PopUpMenuOf(Index, 480); });
 }
 
 }  // namespace quorin

@@ -1,7 +1,5 @@
 // The skin's lifecycle in its container: defaults, saving and reading back.
 
-#include <optional>
-
 #include "platform/host/types/late_binding.h"
 #include "platform/vb/error.h"
 #include "skin/quorin_skin.h"
@@ -35,11 +33,11 @@ vb::PictureRef ReadPicture(const host::PropertyBag& bag, const char* key) {
 }  // namespace
 
 void QuorinSkin::UserControl_Initialize() {
-  Skipping([&] { Repos(); });
+  host::Skipping([&] { Repos(); });
 }
 
 void QuorinSkin::UserControl_InitProperties() {
-  Skipping([&] {
+  host::Skipping([&] {
     host::LetProperty(host::AsObject(Parent()), "BackColor", DefaultBackgroundColor());
     m_ShowHelp = false;
     // A new instance is not attached yet, so this ends the operation and the design-time
@@ -51,14 +49,8 @@ void QuorinSkin::UserControl_InitProperties() {
 void QuorinSkin::UserControl_ReadProperties(host::PropertyBag& PropBag) {
   // A stored value that cannot be used is reported to the container, but only after the
   // other values were read, so saving the form again loses none of them.
-  std::optional<vb::Error> failure;
-  auto read = [&failure](auto&& step) {
-    try {
-      step();
-    } catch (const vb::Error& e) {
-      if (!failure) failure = e;
-    }
-  };
+  host::FirstFailure failure;
+  auto read = [&failure](auto&& step) { failure.Run(step); };
   read([&] { Caption1->Caption(PropBag.ReadProperty("Caption", kCaptionDefault).ToString()); });
   read([&] { Caption2->Caption(Caption1->Caption()); });
   read([&] { Caption1->Font(ReadFont(PropBag, "Font", Ambient().Font())); });
@@ -76,7 +68,7 @@ void QuorinSkin::UserControl_ReadProperties(host::PropertyBag& PropBag) {
   read([&] { m_Theme = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong(); });
   read([&] { Repos(); });
   read([&] { m_Theme = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong(); });
-  if (failure) throw *failure;
+  failure.Report();
 }
 
 void QuorinSkin::UserControl_WriteProperties(host::PropertyBag& PropBag) {

@@ -28,7 +28,7 @@ void QuorinSkin::CloseChildForm() {
 }
 
 void QuorinSkin::ContainerCheck() {
-  Skipping([&] {
+  host::Skipping([&] {
     const win32::HWND form_window = container() ? container()->ChildWindow() : 0;
     auto parent = Parent();
     auto* form = dynamic_cast<VB::Form*>(parent.get());
@@ -37,7 +37,7 @@ void QuorinSkin::ContainerCheck() {
     for (const host::ObjectPtr& item : items) {
       // Objects without a container or a position (menus, lines) are passed over; the walk
       // goes on to the controls after them.
-      Skipping([&] {
+      host::Skipping([&] {
         vb::ObjectRef holder = host::GetProperty(*item, "Container").ToObject();
         if (!holder) return;
         const auto hwnd =

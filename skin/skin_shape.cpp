@@ -26,19 +26,19 @@ int Whole(float value) {
 
 void QuorinSkin::ReTransObj(vb::ObjectRef IpObject) {
   // Each step that fails is skipped; an object without a size or window gets no shape.
-  Skipping([&] {
+  host::Skipping([&] {
     host::Object& object = host::AsObject(IpObject);
     if (host::GetProperty(object, "Height").ToSingle() < kSkinMinHeightTwips) {
       host::LetProperty(object, "Height", kSkinMinHeightTwips);
     }
   });
-  Skipping([&] {
+  host::Skipping([&] {
     host::Object& object = host::AsObject(IpObject);
     if (host::GetProperty(object, "Width").ToSingle() < kSkinMinWidthTwips) {
       host::LetProperty(object, "Width", kSkinMinWidthTwips);
     }
   });
-  Skipping([&] {
+  host::Skipping([&] {
     host::Object& object = host::AsObject(IpObject);
     const float w = host::GetProperty(object, "Width").ToSingle() / host::Screen().TwipsPerPixelX();
     const float h =

@@ -1,5 +1,7 @@
 // Theme and active/inactive look of the frame, the title text and the caption buttons.
 
+#include <vector>
+
 #include "skin/quorin_skin.h"
 
 namespace quorin {
@@ -21,8 +23,26 @@ void QuorinSkin::SetCaptionColors(bool active) {
 
 void QuorinSkin::SetFormActiveStyle(bool ActiveForm) {
   SetCaptionColors(ActiveForm);
-  ThemeX1->ChangeTheme(*Left, *TitleLeft, *Title, *TitleRight, *Right, *Bottom, *BottomLeft,
-                       *BottomRight, m_Theme, ActiveForm);
+  {
+    // The frame pieces keep the sizes the layout gave them: an image that does not stretch
+    // would otherwise take its new picture's size, and the corners show theirs unscaled.
+    struct Place {
+      VB::Image* piece;
+      float left, top, width, height;
+    };
+    struct KeepSizes {
+      std::vector<Place> places;
+      ~KeepSizes() {
+        for (const Place& p : places) p.piece->Move(p.left, p.top, p.width, p.height);
+      }
+    } keep;
+    for (VB::Image* piece : {Left.get(), TitleLeft.get(), Title.get(), TitleRight.get(),
+                             Right.get(), Bottom.get(), BottomLeft.get(), BottomRight.get()}) {
+      keep.places.push_back({piece, piece->Left(), piece->Top(), piece->Width(), piece->Height()});
+    }
+    ThemeX1->ChangeTheme(*Left, *TitleLeft, *Title, *TitleRight, *Right, *Bottom, *BottomLeft,
+                         *BottomRight, m_Theme, ActiveForm);
+  }
   for (const auto& button : {Minimizebutton, MaximizeButton, CloseButton}) {
     button->IsActivate(ActiveForm);
   }

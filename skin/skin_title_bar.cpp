@@ -33,18 +33,19 @@ void QuorinSkin::ShowSystemMenu() {
 
 void QuorinSkin::Title_MouseDown(std::int16_t Button) {
   if (Button == host::vbRightButton) ShowSystemMenu();
-  if (Button == host::vbLeftButton && HostForm().Moveable() && HostForm().WindowState() == 0) {
+  if (Button == host::vbLeftButton && HostForm().Moveable() &&
+      HostForm().WindowState() == VB::vbNormal) {
     Drag();
   }
 }
 
 void QuorinSkin::Caption_MouseDown(std::int16_t Button) {
   if (Button == host::vbRightButton) ShowSystemMenu();
-  if (Button == host::vbLeftButton && HostForm().WindowState() == 0) Drag();
+  if (Button == host::vbLeftButton && HostForm().WindowState() == VB::vbNormal) Drag();
 }
 
 void QuorinSkin::TitleEnd_MouseDown() {
-  if (HostForm().WindowState() == 0) Drag();
+  if (HostForm().WindowState() == VB::vbNormal) Drag();
 }
 
 void QuorinSkin::TitleIcon_MouseDown(std::int16_t Button) {
@@ -55,22 +56,25 @@ void QuorinSkin::Title_DblClick() {
   // Only a sizable form with a working maximise button; a failing step is skipped.
   if (!attached()) return;
   VB::Form& form = HostForm();
-  if (form.BorderStyle() != 2 || !(MaximizeButton->Enabled() && form.MaxButton())) return;
-  Skipping([&] { form.WindowState(form.WindowState() == 0 ? 2 : 0); });
-  Skipping([&] { FollowFormSize(); });
-  Skipping([&] { ReTransObj(MyForm()); });
-  Skipping([&] { Repos(); });
-  Skipping([&] { Minimizebutton->RefreshControl(); });
-  Skipping([&] { MaximizeButton->RefreshControl(); });
-  Skipping([&] { CloseButton->RefreshControl(); });
+  if (form.BorderStyle() != VB::vbSizable || !(MaximizeButton->Enabled() && form.MaxButton()))
+    return;
+  host::Skipping([&] {
+    form.WindowState(form.WindowState() == VB::vbNormal ? VB::vbMaximized : VB::vbNormal);
+  });
+  host::Skipping([&] { FollowFormSize(); });
+  host::Skipping([&] { ReTransObj(MyForm()); });
+  host::Skipping([&] { Repos(); });
+  host::Skipping([&] { Minimizebutton->RefreshControl(); });
+  host::Skipping([&] { MaximizeButton->RefreshControl(); });
+  host::Skipping([&] { CloseButton->RefreshControl(); });
 }
 
 void QuorinSkin::MaxBtnClick() {
   // A failing step ends the operation silently.
-  Skipping([&] {
+  host::Skipping([&] {
     if (!attached()) return;
     VB::Form& form = HostForm();
-    form.WindowState(form.WindowState() != 0 ? 0 : 2);
+    form.WindowState(form.WindowState() != VB::vbNormal ? VB::vbNormal : VB::vbMaximized);
     host::DoEvents();
     FollowFormSize();
     ReTransObj(MyForm());
@@ -79,7 +83,7 @@ void QuorinSkin::MaxBtnClick() {
 }
 
 void QuorinSkin::Minimizebutton_Click() {
-  if (attached()) HostForm().WindowState(1);
+  if (attached()) HostForm().WindowState(VB::vbMinimized);
 }
 
 void QuorinSkin::MaximizeButton_Click() {
@@ -87,7 +91,7 @@ void QuorinSkin::MaximizeButton_Click() {
 }
 
 void QuorinSkin::CloseButton_Click() {
-  Skipping([&] {
+  host::Skipping([&] {
     if (m_Gradual) {
       // The fade-out closes the form when it ends.
       m_Alpha = 255;

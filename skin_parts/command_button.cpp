@@ -1,6 +1,8 @@
 #include "skin_parts/command_button.h"
 
 #include "artwork/artwork.h"
+#include "platform/host/control/steps.h"
+#include "platform/host/control/stored.h"
 #include "platform/host/types/class_builder.h"
 #include "platform/vb/error.h"
 #include "platform/win/input.h"
@@ -66,11 +68,9 @@ void CommandButton::Refresh() {
 }
 
 void CommandButton::ShowPointerFace(bool over) {
-  try {
-    PicMain->Picture(FaceFor(over && pressed_ != 1 ? Look::kHover : Look::kPressed));
-  } catch (const vb::Error&) {
-    // No holder for this theme: the face stays as it was.
-  }
+  // No holder for this theme: the face stays as it was.
+  host::Skipping(
+      [&] { PicMain->Picture(FaceFor(over && pressed_ != 1 ? Look::kHover : Look::kPressed)); });
 }
 
 bool CommandButton::IsCursorOver(std::int32_t hwnd) const {
@@ -104,11 +104,8 @@ void CommandButton::Timer1_Timer() {
     ShowPointerFace(over);
   }
   if (!over) {
-    try {
-      RefreshControl(is_activate_);
-    } catch (const vb::Error&) {
-      // A theme without artwork keeps its face; polling still ends.
-    }
+    // A theme without artwork keeps its face; polling still ends.
+    host::Skipping([&] { RefreshControl(is_activate_); });
     Timer1->Enabled(false);
   }
 }
@@ -163,29 +160,17 @@ void CommandButton::UserControl_Initialize() {
 }
 
 void CommandButton::UserControl_InitProperties() {
-  is_activate_ = true;
-  theme_ = 0;
-  button_style_ = 0;
+  host::InitStored(*this);
 }
 
 void CommandButton::UserControl_ReadProperties(host::PropertyBag& PropBag) {
-  PicMain->AutoRedraw(PropBag.ReadProperty("AutoRedraw", false).ToBoolean());
-  tool_tip_text_ = PropBag.ReadProperty("ToolTipText", "").ToString();
-  theme_ = PropBag.ReadProperty("Theme", std::int32_t{0}).ToLong();
-  button_style_ = PropBag.ReadProperty("ButtonStyle", std::int32_t{0}).ToLong();
-  PicMain->Enabled(PropBag.ReadProperty("Enabled", true).ToBoolean());
-  is_activate_ = PropBag.ReadProperty("IsActivate", true).ToBoolean();
+  host::ReadStored(*this, PropBag);
   RefreshControl(true);
   if (!PicMain->Enabled()) PicMain->Picture(DisabledFace());
 }
 
 void CommandButton::UserControl_WriteProperties(host::PropertyBag& PropBag) {
-  PropBag.WriteProperty("AutoRedraw", PicMain->AutoRedraw(), false);
-  PropBag.WriteProperty("ToolTipText", tool_tip_text_, "");
-  PropBag.WriteProperty("Theme", theme_, std::int32_t{0});
-  PropBag.WriteProperty("ButtonStyle", button_style_, std::int32_t{0});
-  PropBag.WriteProperty("Enabled", PicMain->Enabled(), true);
-  PropBag.WriteProperty("IsActivate", is_activate_, true);
+  host::WriteStored(*this, PropBag);
 }
 
 void CommandButton::UserControl_Resize() {
@@ -197,13 +182,29 @@ const host::ClassInfo& CommandButton::TypeInfo() {
   static host::ClassInfo& info = []() -> host::ClassInfo& {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("QuorinSkinForVB6.CommandButton",
                                                             &host::UserControlBaseInfo());
-    host::ClassBuilder<CommandButton>(i)
-        .Property("ButtonStyle", &CommandButton::ButtonStyle, &CommandButton::ButtonStyle)
-        .Property("Theme", &CommandButton::Theme, &CommandButton::Theme)
-        .Property("IsActivate", &CommandButton::IsActivate, &CommandButton::IsActivate)
-        .Property("Enabled", &CommandButton::Enabled, &CommandButton::Enabled)
-        .Property("AutoRedraw", &CommandButton::AutoRedraw, &CommandButton::AutoRedraw)
-        .Property("ToolTipText", &CommandButton::ToolTipText, &CommandButton::ToolTipText)
+    using C = CommandButton;
+    // Stored values are read and written in the same order, each kept directly (no redraw).
+    host::ClassBuilder<C>(i)
+        .Property("ButtonStyle", &C::ButtonStyle, &C::ButtonStyle)
+        .Persist(
+            {.read = 4, .write = 4, .default_value = std::int32_t{0}, .initial = std::int32_t{0}},
+            [](C& c, const vb::Variant& v) { c.button_style_ = v.ToLong(); })
+        .Property("Theme", &C::Theme, &C::Theme)
+        .Persist(
+            {.read = 3, .write = 3, .default_value = std::int32_t{0}, .initial = std::int32_t{0}},
+            [](C& c, const vb::Variant& v) { c.theme_ = v.ToLong(); })
+        .Property("IsActivate", &C::IsActivate, &C::IsActivate)
+        .Persist({.read = 6, .write = 6, .default_value = true, .initial = true},
+                 [](C& c, const vb::Variant& v) { c.is_activate_ = v.ToBoolean(); })
+        .Property("Enabled", &C::Enabled, &C::Enabled)
+        .Persist({.read = 5, .write = 5, .default_value = true},
+                 [](C& c, const vb::Variant& v) { c.PicMain->Enabled(v.ToBoolean()); })
+        .Property("AutoRedraw", &C::AutoRedraw, &C::AutoRedraw)
+        .Persist({.read = 1, .write = 1, .default_value = false},
+                 [](C& c, const vb::Variant& v) { c.PicMain->AutoRedraw(v.ToBoolean()); })
+        .Property("ToolTipText", &C::ToolTipText, &C::ToolTipText)
+        .Persist({.read = 2, .write = 2, .default_value = ""},
+                 [](C& c, const vb::Variant& v) { c.tool_tip_text_ = v.ToString(); })
         .Property("hwnd", &CommandButton::hwnd)
         .Method("RefreshControl", &CommandButton::RefreshControl, {host::Optional("IpRes", true)})
         .Method("Refresh", &CommandButton::Refresh)

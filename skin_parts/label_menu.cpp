@@ -1,5 +1,7 @@
 #include "skin_parts/label_menu.h"
 
+#include "platform/host/control/steps.h"
+#include "platform/host/control/stored.h"
 #include "platform/host/types/class_builder.h"
 #include "platform/vb/error.h"
 
@@ -75,34 +77,28 @@ void LabelMenu::MyTimer_OnTime() {
 // modally from its handler has closed again before the title lights up. A failure in the
 // host's handler ends the input silently and leaves the look as it is.
 void LabelMenu::HandleClick() {
-  try {
+  host::Skipping([&] {
     Click();
     SetHot(true);
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void LabelMenu::HandleMouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  try {
+  host::Skipping([&] {
     MouseDown.Raise(Button, Shift, X, Y);
     SetHot(true);
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void LabelMenu::HandleMouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  try {
+  host::Skipping([&] {
     MouseMove.Raise(Button, Shift, X, Y);
     SetHot(true);
-  } catch (const vb::Error&) {
-  }
+  });
 }
 
 void LabelMenu::HandleMouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  try {
-    MouseUp.Raise(Button, Shift, X, Y);
-  } catch (const vb::Error&) {
-  }
+  host::Skipping([&] { MouseUp.Raise(Button, Shift, X, Y); });
 }
 
 void LabelMenu::BackColor(vb::OLE_COLOR New_BackColor) {
@@ -130,23 +126,11 @@ void LabelMenu::Enabled(bool New_Enabled) {
 }
 
 void LabelMenu::UserControl_ReadProperties(host::PropertyBag& PropBag) {
-  DrawingSurface::BackColor(static_cast<vb::OLE_COLOR>(
-      PropBag.ReadProperty("BackColor", static_cast<std::int32_t>(kButtonFace)).ToLong()));
-  Label1->Caption(PropBag.ReadProperty("Caption", "&System").ToString());
-  Control::Enabled(PropBag.ReadProperty("Enabled", true).ToBoolean());
-  FitWidth();
-  UserControl::BorderStyle(PropBag.ReadProperty("BorderStyle", std::int16_t{0}).ToInteger());
+  host::ReadStored(*this, PropBag);
 }
 
 void LabelMenu::UserControl_WriteProperties(host::PropertyBag& PropBag) {
-  // A lit title stores the look it returns to, not the passing highlight.
-  const vb::OLE_COLOR back = MyTimer ? saved_color_ : DrawingSurface::BackColor();
-  const std::int16_t border = MyTimer ? std::int16_t{0} : UserControl::BorderStyle();
-  PropBag.WriteProperty("BackColor", static_cast<std::int32_t>(back),
-                        static_cast<std::int32_t>(kButtonFace));
-  PropBag.WriteProperty("Caption", Label1->Caption(), "&System");
-  PropBag.WriteProperty("Enabled", Control::Enabled(), true);
-  PropBag.WriteProperty("BorderStyle", border, std::int16_t{0});
+  host::WriteStored(*this, PropBag);
 }
 
 void LabelMenu::UserControl_Resize() {
@@ -164,11 +148,37 @@ const host::ClassInfo& LabelMenu::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("QuorinSkinForVB6.LabelMenu",
                                                             &host::UserControlBaseInfo());
     const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
-    host::ClassBuilder<LabelMenu>(i)
-        .Property("BackColor", &LabelMenu::BackColor, &LabelMenu::BackColor)
-        .Property("BorderStyle", &LabelMenu::BorderStyle, &LabelMenu::BorderStyle)
-        .Property("Caption", &LabelMenu::Caption, &LabelMenu::Caption)
-        .Property("Enabled", &LabelMenu::Enabled, &LabelMenu::Enabled)
+    using L = LabelMenu;
+    constexpr auto kFace = static_cast<std::int32_t>(kButtonFace);
+    // Stored values are kept directly; a lit title stores the look it returns to, not the
+    // passing highlight.
+    host::ClassBuilder<L>(i)
+        .Property("BackColor", &L::BackColor, &L::BackColor)
+        .Persist(
+            {.read = 1, .write = 1, .default_value = kFace},
+            [](L& l) {
+              return vb::Variant(static_cast<std::int32_t>(
+                  l.MyTimer ? l.saved_color_ : l.DrawingSurface::BackColor()));
+            },
+            [](L& l, const vb::Variant& v) {
+              l.DrawingSurface::BackColor(static_cast<vb::OLE_COLOR>(v.ToLong()));
+            })
+        .Property("BorderStyle", &L::BorderStyle, &L::BorderStyle)
+        .Persist(
+            {.read = 4, .write = 4, .default_value = std::int16_t{0}},
+            [](L& l) {
+              return vb::Variant(l.MyTimer ? std::int16_t{0} : l.UserControl::BorderStyle());
+            },
+            [](L& l, const vb::Variant& v) { l.UserControl::BorderStyle(v.ToInteger()); })
+        .Property("Caption", &L::Caption, &L::Caption)
+        .Persist({.read = 2, .write = 2, .default_value = "&System"},
+                 [](L& l, const vb::Variant& v) {
+                   l.Label1->Caption(v.ToString());
+                   l.FitWidth();
+                 })
+        .Property("Enabled", &L::Enabled, &L::Enabled)
+        .Persist({.read = 3, .write = 3, .default_value = true},
+                 [](L& l, const vb::Variant& v) { l.Control::Enabled(v.ToBoolean()); })
         .Event("Click")
         .Event("MouseDown", mouse)
         .Event("MouseMove", mouse)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "artwork/artwork.h"
+#include "library/library.h"
 #include "platform/host/control/user_control.h"
 #include "platform/host/event.h"
 #include "platform/host/form/form.h"
@@ -20,7 +21,6 @@
 #include "platform/host/types/late_binding.h"
 #include "platform/vb/error.h"
 #include "platform/vb/std_picture.h"
-#include "skin/library.h"
 
 namespace scenario {
 

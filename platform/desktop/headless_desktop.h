@@ -40,7 +40,17 @@ class HeadlessDesktop : public win::DesktopDriver {
   void Log(std::string_view line) override { log_.emplace_back(line); }
 
  private:
+  // A scripted action that is running, and how deep the loop waited when it started.
+  struct Running {
+    std::uint64_t due = 0;
+    int modal_depth = 0;
+    std::uint64_t sleeps = 0;
+  };
+  // Whether the next action may start while `running_` ones have not returned.
+  bool MayStartNested(const Timeline::Action& next) const;
+
   std::uint64_t now_ = 0;
+  std::vector<Running> running_;
   Timeline timeline_;
   Robot robot_{*this};
   Compositor compositor_;

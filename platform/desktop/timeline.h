@@ -24,6 +24,10 @@ class Timeline {
   void Add(std::uint64_t now, std::uint64_t delay, std::string description,
            std::function<void()> run);
   std::optional<std::uint64_t> NextDue() const;
+  // The first action, if it is due at `now`.
+  const Action* PeekDue(std::uint64_t now) const {
+    return actions_.empty() || actions_.front().due > now ? nullptr : &actions_.front();
+  }
   // Takes the first action due at `now`, if any.
   std::optional<Action> TakeDue(std::uint64_t now);
   bool empty() const { return actions_.empty(); }

@@ -59,6 +59,9 @@ class EventLoop {
   bool in_send() const { return !dispatch_kinds_.empty() && dispatch_kinds_.back(); }
   TimerTable& timers() { return timers_; }
   int modal_depth() const { return modal_depth_; }
+  // How many times Sleep was called: a handler that sleeps is waiting, like a modal loop.
+  std::uint64_t sleeps() const { return sleeps_; }
+  void NoteSleep() { ++sleeps_; }
   bool quit_posted() const { return quit_posted_; }
   void clear_quit() { quit_posted_ = false; }
 
@@ -70,6 +73,7 @@ class EventLoop {
   std::vector<bool> dispatch_kinds_;
   TimerTable timers_;
   int modal_depth_ = 0;
+  std::uint64_t sleeps_ = 0;
   std::uint64_t input_actions_ = 0;  // input actions run so far
   bool quit_posted_ = false;
 };

@@ -161,6 +161,7 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id) {
 }
 
 void Sleep(DWORD milliseconds) {
+  Current().loop().NoteSleep();
   win::DesktopDriver& driver = Current().driver();
   driver.AdvanceClock(driver.Now() + milliseconds);
 }

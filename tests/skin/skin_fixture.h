@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "artwork/artwork.h"
+#include "library/library.h"
 #include "platform/desktop/headless_desktop.h"
 #include "platform/host/form/form.h"
 #include "platform/host/services/errors.h"
 #include "platform/host/types/engine_classes.h"
 #include "platform/win/user32.h"
-#include "skin/library.h"
 #include "skin/quorin_skin.h"
 
 namespace skintest {

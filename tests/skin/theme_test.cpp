@@ -88,4 +88,37 @@ TEST_F(SkinTheme, TheFormsActivationDrivesTheLook) {
   EXPECT_EQ(Face(*skin->Minimizebutton), "skin_parts/CbMin_0");
 }
 
+// The layout gives the bottom corners 12 x 11 px; a theme change keeps that size (each shows
+// its picture unscaled at its top-left), whatever size the picture has.
+TEST_F(SkinTheme, TheBottomCornersKeepTheLayoutsSizeThroughThemeChanges) {
+  auto skin = Place();
+  for (auto theme : {quorin::Vista, quorin::Vista_Black, quorin::Vista}) {
+    skin->Skin(theme);
+    for (bool active : {false, true}) {
+      skin->SetFormActiveStyle(active);
+      for (const auto& corner : {skin->BottomLeft, skin->BottomRight}) {
+        SCOPED_TRACE(corner->Name() + " theme " + std::to_string(theme));
+        EXPECT_EQ(corner->Width(), 12);
+        EXPECT_EQ(corner->Height(), 11);
+        EXPECT_FALSE(corner->Stretch());
+      }
+    }
+  }
+}
+
+// A script's `set` of the theme, whose setter pumps messages, finishes before the next action
+// due at the same time shows another form: the form ends with the inactive look.
+TEST_F(SkinTheme, AnActionAfterTheThemeSetterRunsWhenTheSetterHasReturned) {
+  auto skin = Place();
+  form_->Show();
+  Run();
+  auto other = host::NewForm("Form2");
+  other->Move(9000, 9000, 3000, 2000);
+  robot().Do("set the theme", [&] { skin->Skin(quorin::Vista); });
+  robot().Do("show Form2", [&] { other->Show(); });
+  Run();
+  EXPECT_FALSE(skin->Caption2->Visible());
+  EXPECT_EQ(Face(*skin->CloseButton), "skin_parts/CbClose_3");
+}
+
 }  // namespace

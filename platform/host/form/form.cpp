@@ -94,30 +94,30 @@ void Form::ApplyStyle() {
   win32::DWORD style = win32::WS_CLIPCHILDREN;
   win32::DWORD ex = 0;
   switch (border_style_) {
-    case 0:
+    case vbBSNone:
       style |= win32::WS_POPUP;
       break;
-    case 1:
+    case vbFixedSingle:
       style |= win32::WS_CAPTION;
       break;
-    case 2:
+    case vbSizable:
       style |= win32::WS_CAPTION | win32::WS_THICKFRAME;
       break;
-    case 3:
+    case vbFixedDouble:
       style |= win32::WS_CAPTION | win32::WS_DLGFRAME;
       ex |= win32::WS_EX_DLGMODALFRAME;
       break;
-    case 4:
+    case vbFixedToolWindow:
       style |= win32::WS_CAPTION;
       ex |= win32::WS_EX_TOOLWINDOW;
       break;
-    case 5:
+    case vbSizableToolWindow:
       style |= win32::WS_CAPTION | win32::WS_THICKFRAME;
       ex |= win32::WS_EX_TOOLWINDOW;
       break;
   }
-  if (border_style_ != 0 && control_box_) style |= win32::WS_SYSMENU;
-  if (border_style_ >= 1 && border_style_ <= 3 && control_box_) {
+  if (border_style_ != vbBSNone && control_box_) style |= win32::WS_SYSMENU;
+  if (border_style_ >= vbFixedSingle && border_style_ <= vbFixedDouble && control_box_) {
     if (min_button_) style |= win32::WS_MINIMIZEBOX;
     if (max_button_) style |= win32::WS_MAXIMIZEBOX;
   }
@@ -136,11 +136,11 @@ void Form::ApplyStyle() {
 }
 
 void Form::BorderStyle(std::int16_t value) {
-  if (value < 0 || value > 5) throw vb::Error(vb::kInvalidPropertyValue);
+  if (value < vbBSNone || value > vbSizableToolWindow) throw vb::Error(vb::kInvalidPropertyValue);
   if (value == border_style_) return;
   border_style_ = value;
   // A fixed dialog or tool window starts without the minimise and maximise boxes.
-  if (value == 3 || value == 4 || value == 5) {
+  if (value == vbFixedDouble || value == vbFixedToolWindow || value == vbSizableToolWindow) {
     min_button_ = false;
     max_button_ = false;
   }
@@ -162,13 +162,13 @@ void Form::ControlBox(bool value) {
 
 std::int16_t Form::WindowState() const {
   if (!window() || !win32::IsWindowVisible(window())) return window_state_;
-  if (win32::IsIconic(window())) return 1;
-  if (win32::IsZoomed(window())) return 2;
-  return 0;
+  if (win32::IsIconic(window())) return vbMinimized;
+  if (win32::IsZoomed(window())) return vbMaximized;
+  return vbNormal;
 }
 
 void Form::WindowState(std::int16_t value) {
-  if (value < 0 || value > 2) throw vb::Error(vb::kInvalidPropertyValue);
+  if (value < vbNormal || value > vbMaximized) throw vb::Error(vb::kInvalidPropertyValue);
   window_state_ = value;
   if (!window() || !win32::IsWindowVisible(window())) return;
   static const int kCommands[] = {win32::SW_RESTORE, win32::SW_MINIMIZE, win32::SW_MAXIMIZE};
@@ -231,7 +231,7 @@ void Form::Height(float v) {
 void Form::Move(float left, std::optional<float> top, std::optional<float> width,
                 std::optional<float> height) {
   if ((width && *width < 0) || (height && *height < 0)) throw vb::Error(vb::kInvalidPropertyValue);
-  if (WindowState() != 0) {
+  if (WindowState() != vbNormal) {
     // The engine refuses to move a minimised or maximised form.
     throw vb::Error(384, "A form can't be moved or sized while minimized or maximized");
   }

@@ -27,6 +27,23 @@ enum QueryUnloadConstants : std::int16_t {
   vbFormOwner = 5,
 };
 
+// A form's BorderStyle.
+enum FormBorderStyleConstants : std::int16_t {
+  vbBSNone = 0,
+  vbFixedSingle = 1,
+  vbSizable = 2,
+  vbFixedDouble = 3,
+  vbFixedToolWindow = 4,
+  vbSizableToolWindow = 5,
+};
+
+// A form's WindowState.
+enum FormWindowStateConstants : std::int16_t {
+  vbNormal = 0,
+  vbMinimized = 1,
+  vbMaximized = 2,
+};
+
 // PopupMenu flags.
 enum MenuControlConstants : std::int32_t {
   vbPopupMenuLeftAlign = 0,

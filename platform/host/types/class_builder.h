@@ -2,6 +2,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -126,6 +127,22 @@ inline ParamInfo ByVal(std::string name) {
   return {std::move(name), false, {}, false};
 }
 
+// How a value of class T is kept in the property store (see ClassBuilder::Persist).
+// `read` and `write` are 1-based positions in the read order and the write order (0: that
+// side is skipped); `default_value` is the default on both sides unless `write_default` is
+// given; `default_from` computes the default instead (the ambient font); `initial` is what a
+// newly placed control starts with.
+template <typename T>
+struct Persisted {
+  int read = 0;
+  int write = 0;
+  vb::Variant default_value{};
+  std::optional<vb::Variant> write_default{};
+  std::string key{};
+  std::function<vb::Variant(T&)> default_from{};
+  std::optional<vb::Variant> initial{};
+};
+
 // Builds the type information of class T from member-function pointers:
 //   ClassBuilder<Label>(info).Property("Caption", &Label::Caption, &Label::Caption)
 //       .Method("Refresh", &Label::Refresh).Event("Click", {});
@@ -203,6 +220,38 @@ class ClassBuilder {
     return Put(std::move(m));
   }
 
+  // Declares that the property declared last is stored: read through its getter, applied
+  // through its let (or set) unless `load` stores the value directly.
+  ClassBuilder& Persist(Persisted<T> how, std::function<void(T&, const vb::Variant&)> load = {}) {
+    const PropertyInfo& p = info_.properties.back();
+    StoredInfo s = Stored(std::move(how), p.name);
+    s.get = p.get;
+    if (load) {
+      s.load = [load](Object& o, const vb::Variant& v) { load(Self(o), v); };
+    } else {
+      s.load = p.is_object ? p.set : p.let;
+    }
+    info_.stored.push_back(std::move(s));
+    return *this;
+  }
+  // The same, with the value to write taken from `get` instead of the property's getter.
+  ClassBuilder& Persist(Persisted<T> how, std::function<vb::Variant(T&)> get,
+                        std::function<void(T&, const vb::Variant&)> load) {
+    Persist(std::move(how), std::move(load));
+    info_.stored.back().get = [get](Object& o) { return get(Self(o)); };
+    return *this;
+  }
+  // Declares a stored value that is no property: `get` gives the value to write and `load`
+  // keeps a read one.
+  ClassBuilder& StoredValue(std::string key, Persisted<T> how, std::function<vb::Variant(T&)> get,
+                            std::function<void(T&, const vb::Variant&)> load) {
+    StoredInfo s = Stored(std::move(how), key);
+    s.get = [get](Object& o) { return get(Self(o)); };
+    s.load = [load](Object& o, const vb::Variant& v) { load(Self(o), v); };
+    info_.stored.push_back(std::move(s));
+    return *this;
+  }
+
   ClassBuilder& Event(std::string name, std::vector<ParamInfo> params = {}, int dispid = 0) {
     info_.events.push_back({std::move(name), dispid, std::move(params)});
     return *this;
@@ -249,6 +298,26 @@ class ClassBuilder {
       return VariantTraits<Plain<R>>::To(
           (self.*fn)(VariantTraits<Plain<std::tuple_element_t<I, Args>>>::From(args[I])...));
     }
+  }
+
+  static StoredInfo Stored(Persisted<T> how, const std::string& name) {
+    StoredInfo s;
+    s.key = how.key.empty() ? name : how.key;
+    s.read = how.read;
+    s.write = how.write;
+    if (how.default_from) {
+      auto from = how.default_from;
+      s.read_default = [from](Object& o) { return from(Self(o)); };
+    } else {
+      s.read_default = [v = how.default_value](Object&) { return v; };
+    }
+    if (how.write_default) {
+      s.write_default = [v = *how.write_default](Object&) { return v; };
+    } else {
+      s.write_default = s.read_default;
+    }
+    if (how.initial) s.initial = [v = *how.initial](Object&) { return v; };
+    return s;
   }
 
   ClassBuilder& Put(PropertyInfo p) {

@@ -49,6 +49,15 @@ const EnumInfo* ClassInfo::FindEnum(std::string_view name) const {
   return FindIn(this, name, &ClassInfo::enums);
 }
 
+const StoredInfo* ClassInfo::FindStored(std::string_view key) const {
+  for (const ClassInfo* info = this; info; info = info->base()) {
+    for (const auto& entry : info->stored) {
+      if (SameName(entry.key, key)) return &entry;
+    }
+  }
+  return nullptr;
+}
+
 bool ClassInfo::IsA(std::string_view name) const {
   for (const ClassInfo* info = this; info; info = info->base()) {
     if (SameName(info->full_name(), name) || SameName(info->short_name(), name)) return true;

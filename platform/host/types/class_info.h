@@ -48,6 +48,21 @@ struct EventInfo {
   std::vector<ParamInfo> params;
 };
 
+// A value the control keeps in its container's property store: its key, its defaults, where
+// it comes from when saved and how a read value is applied. `read` and `write` are 1-based
+// positions in the control's read order and write order (0: not read or not written).
+struct StoredInfo {
+  std::string key;
+  int read = 0;
+  int write = 0;
+  std::function<vb::Variant(Object&)> read_default;
+  std::function<vb::Variant(Object&)> write_default;
+  std::function<vb::Variant(Object&)> get;
+  std::function<void(Object&, const vb::Variant&)> load;
+  // The value a newly placed control starts with, applied through `load`; empty: none.
+  std::function<vb::Variant(Object&)> initial;
+};
+
 struct EnumInfo {
   std::string name;
   std::vector<std::pair<std::string, std::int32_t>> members;
@@ -68,6 +83,8 @@ class ClassInfo {
   const MethodInfo* FindMethod(std::string_view name) const;
   const EventInfo* FindEvent(std::string_view name) const;
   const EnumInfo* FindEnum(std::string_view name) const;
+  // A stored value by its key (without regard to case), in this class or its bases.
+  const StoredInfo* FindStored(std::string_view key) const;
   // True for this class or one of its bases, by full or short name.
   bool IsA(std::string_view name) const;
 
@@ -75,6 +92,7 @@ class ClassInfo {
   std::vector<MethodInfo> methods;
   std::vector<EventInfo> events;
   std::vector<EnumInfo> enums;
+  std::vector<StoredInfo> stored;
   // Makes a new, unsited instance; empty for classes that cannot be created by name.
   std::function<std::shared_ptr<Object>()> factory;
   // Flags a user control declares towards its container.

@@ -1,4 +1,4 @@
-#include "skin/library.h"
+#include "library/library.h"
 
 #include "skin/about_page.h"
 #include "skin/quorin_skin.h"
