@@ -55,7 +55,10 @@ TEST_F(Encoding, AnsiFormsFallBackToUtf8RatherThanLoseCharacters) {
   FormFile file = ParseFormFile(Put("In.frm", vb::ToAnsi(FormWithCaption(kMail))));
   file.form.Set("Tag", PropertyValue::Scalar(vb::Variant(kMail + "\r\n" + kMail)));
   WriteFormFile(file, dir_ / "Ansi.frm");
-  EXPECT_EQ(Read(dir_ / "Ansi.frx"), "\x0A" + vb::ToAnsi(kMail + "\r\n" + kMail));
+  // The length byte, then the text (appended, not added, which GCC 12 misreads at -O2).
+  std::string expected = "\x0A";
+  expected.append(vb::ToAnsi(kMail + "\r\n" + kMail));
+  EXPECT_EQ(Read(dir_ / "Ansi.frx"), expected);
   const FormFile ansi = ParseFormFile(dir_ / "Ansi.frm");
   EXPECT_EQ(ansi.encoding, TextEncoding::Ansi);
   EXPECT_EQ(ansi.form.Find("Tag")->scalar()->ToString(), kMail + "\r\n" + kMail);

@@ -194,9 +194,9 @@ class RandomUse {
       at = {static_cast<float>(Pick(-5000, 20000)), static_cast<float>(Pick(-5000, 20000)),
             static_cast<float>(Pick(-100, 9000)), static_cast<float>(Pick(-100, 9000))};
     }
-    auto control =
-        host::CreateControl(*container, *owner, cls,
-                            std::string("c") + std::to_string(controls_.size()), -1, nullptr, at);
+    std::string name = "c";
+    name.append(std::to_string(controls_.size()));
+    auto control = host::CreateControl(*container, *owner, cls, name, -1, nullptr, at);
     if (!control) return;
     controls_.push_back(control);
     if (dynamic_cast<host::Container*>(control.get())) containers_.push_back(control);
