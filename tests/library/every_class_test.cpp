@@ -17,8 +17,11 @@ namespace {
 // The library's classes a form file may name, by their full names. Listed here rather than
 // taken from the registry, so a class that was never registered fails.
 constexpr const char* kClasses[] = {
-    "QuorinSkinForVB6.QuorinSkin",  "QuorinSkinForVB6.CommandButton", "QuorinSkinForVB6.LabelMenu",
-    "QuorinSkinForVB6.VistaButton", "QuorinSkinForVB6.XpProgressBar",
+    "QuorinSkinForVB6.QuorinSkin",
+    "QuorinSkinForVB6.CommandButton",
+    "QuorinSkinForVB6.LabelMenu",
+    "QuorinSkinForVB6.VistaButton",
+    "QuorinSkinForVB6.XpProgressBar",
 };
 
 std::string FormWith(const std::string& full_name) {
@@ -29,9 +32,7 @@ std::string FormWith(const std::string& full_name) {
          "   ClientLeft      =   600\r\n"
          "   ClientTop       =   450\r\n"
          "   ClientWidth     =   4800\r\n"
-         "   Begin " +
-         full_name +
-         " Control1\r\n"
+         "   Begin " + full_name + " Control1\r\n"
          "      Height          =   915\r\n"
          "      Left            =   240\r\n"
          "      Top             =   240\r\n"
