@@ -58,6 +58,24 @@ TEST_F(Input, HoverPressDragOffAndBackThenReleaseClicksOnce) {
   EXPECT_GE(moves_, 6);
 }
 
+TEST_F(Input, TheHoverFaceIsDrawnOnceWhileTheMouseStaysOnIt) {
+  auto b = Place({300, 300, kOneToOneW, kOneToOneH});
+  form_->Show();
+  const win32::POINT in = OnFace(*b, 9, 10);
+  vb::PixelBuffer dot;
+  dot.width = dot.height = 1;
+  dot.pixels = {0xFF123456u};
+  const vb::PictureRef marker = vb::MakeBitmapPicture(std::move(dot));
+  robot().MoveTo(in.x, in.y).Do("mark the hover face", [&] {
+    b->Pback->PaintPicture(marker, 0, 0);
+  });
+  robot().MoveTo(in.x + 3, in.y + 2).MoveTo(in.x + 1, in.y + 4);
+  Run();
+  EXPECT_EQ(FacePixel(*b, 0, 0), 0xFF123456u);  // not redrawn by the later moves
+  EXPECT_EQ(moves_, 3);
+  EXPECT_TRUE(b->hovering());
+}
+
 TEST_F(Input, ReleasingOffTheFaceRaisesNoClick) {
   auto b = Place({300, 300, kOneToOneW, kOneToOneH});
   form_->Show();
