@@ -125,6 +125,15 @@ TEST_F(Drawing, AZeroRangeDrawsNothingAndDoesNotFail) {
   EXPECT_TRUE(BlockStarts(*other, "master_2").empty());
 }
 
+TEST_F(Drawing, AStoredRangeWiderThan32BitsStillMapsValuesToPixels) {
+  host::PropertyBag stored;
+  stored.Put("Min", std::int32_t{-2000000000});
+  stored.Put("Max", std::int32_t{2000000000});
+  auto bar = Place(100, 16, &stored);
+  bar->Value(0);  // half way
+  EXPECT_EQ(BlockStarts(*bar, "master_2"), (std::vector<int>{4, 14, 24, 34, 44}));
+}
+
 TEST_F(Drawing, ASkinChangeColoursOnlyTheBlocksThatFollow) {
   auto bar = Place();
   bar->Value(30);
