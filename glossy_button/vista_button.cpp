@@ -157,6 +157,9 @@ void VistaButton::PrintB(const vb::Variant& VV) {
     // Error 340 for a state without a picture; the face stays cleared.
     const vb::PictureRef& face = (*set)(state).Picture();
     for (const FaceSlice& s : FaceSlices(W, H)) {
+      // On a face narrower or lower than 6 px the corners overlap and the edges and centre
+      // have no room: those are left out rather than drawn mirrored.
+      if (s.dw <= 0 || s.dh <= 0) continue;
       Pback->PaintPicture(face, s.dx, s.dy, s.dw, s.dh, s.sx, s.sy, s.sw, s.sh);
     }
   }

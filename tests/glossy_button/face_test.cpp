@@ -60,6 +60,18 @@ TEST_F(Face, CornersAreTheSameThreePixelsOnFacesOfEverySizeSkinAndState) {
   }
 }
 
+TEST_F(Face, AFaceSmallerThanItsBordersShowsOnlyItsOverlappingCorners) {
+  auto b = Place({300, 300, 4 * 15.0f, 4 * 15.0f});
+  EXPECT_NO_THROW(b->PrintB(2));
+  // Corners drawn in order top-left, top-right, bottom-right, bottom-left: the last one
+  // drawn shows where they overlap.
+  EXPECT_EQ(FacePixel(*b, 0, 0), SkinPixel("im", 2, 0, 0));
+  EXPECT_EQ(FacePixel(*b, 3, 0), SkinPixel("im", 2, 17, 0));
+  EXPECT_EQ(FacePixel(*b, 3, 3), SkinPixel("im", 2, 17, 20));
+  EXPECT_EQ(FacePixel(*b, 0, 3), SkinPixel("im", 2, 0, 20));
+  EXPECT_EQ(FacePixel(*b, 1, 1), SkinPixel("im", 2, 1, 18));
+}
+
 TEST_F(Face, EdgesStretchAlongTheirLengthAndTheCentreBothWays) {
   auto b = Place({300, 300, 60 * 15.0f, 40 * 15.0f});
   b->PrintB(1);
