@@ -1,5 +1,7 @@
 #include "library/library.h"
 
+#include "glossy_button/vista_button.h"
+#include "progress_bar/xp_progress_bar.h"
 #include "skin/about_page.h"
 #include "skin/quorin_skin.h"
 #include "skin/theme_x.h"
@@ -14,6 +16,8 @@ void RegisterLibraryClasses() {
   ThemeX::TypeInfo();
   AboutPage::TypeInfo();
   QuorinSkin::TypeInfo();
+  VistaButton::TypeInfo();
+  XpProgressBar::TypeInfo();
 }
 
 }  // namespace quorin
