@@ -1,5 +1,7 @@
 #include "library/library.h"
 
+#include "group_frame/frame.h"
+#include "option_button/radio_button.h"
 #include "skin/about_page.h"
 #include "skin/quorin_skin.h"
 #include "skin/theme_x.h"
@@ -14,6 +16,8 @@ void RegisterLibraryClasses() {
   ThemeX::TypeInfo();
   AboutPage::TypeInfo();
   QuorinSkin::TypeInfo();
+  RadioButton::TypeInfo();
+  Frame::TypeInfo();
 }
 
 }  // namespace quorin

@@ -20,6 +20,8 @@ constexpr const char* kClasses[] = {
     "QuorinSkinForVB6.QuorinSkin",
     "QuorinSkinForVB6.CommandButton",
     "QuorinSkinForVB6.LabelMenu",
+    "QuorinSkinForVB6.RadioButton",
+    "QuorinSkinForVB6.Frame",
 };
 
 std::string FormWith(const std::string& full_name) {
