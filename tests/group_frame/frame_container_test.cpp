@@ -70,6 +70,15 @@ TEST_F(FrameContainer, ControlsInsideMoveWithTheFrameAndTabSkipsIt) {
   EXPECT_EQ(std::set<std::string>(focused.begin(), focused.begin() + 3).size(), 3u)
       << ::testing::PrintToString(focused);
   EXPECT_EQ(focused[3], focused[0]);
+  // Backwards likewise.
+  focused.clear();
+  for (int i = 0; i < 3; ++i) {
+    headless_.robot().KeyDown(win32::VK_SHIFT).Key(win32::VK_TAB).KeyUp(win32::VK_SHIFT);
+    headless_.robot().Do("focus", note);
+  }
+  headless_.Run();
+  EXPECT_EQ(std::set<std::string>(focused.begin(), focused.end()).size(), 3u)
+      << ::testing::PrintToString(focused);
 }
 
 TEST_F(FrameContainer, ShortNamesMeanTheEnginesOwnClasses) {

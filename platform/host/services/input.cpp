@@ -105,13 +105,11 @@ bool IsWithin(win32::HWND hwnd, win32::HWND ancestor) {
   return false;
 }
 
-// A focusable element of a user control, front of the tab order first. Controls of the form
-// placed inside a container control are not its elements: they take the focus in their own turn.
+// A focusable element of a user control, front of the tab order first.
 Control* FirstFocusableElement(UserControl& uc) {
   Control* best = nullptr;
   for (const ControlPtr& c : uc.children()) {
-    if (c->Owner() != &uc || !c->windowed() || !c->CanGetFocus() || !c->Visible() ||
-        !c->Enabled() || !c->hWnd()) {
+    if (!c->windowed() || !c->CanGetFocus() || !c->Visible() || !c->Enabled() || !c->hWnd()) {
       continue;
     }
     if (!best || c->TabIndex() < best->TabIndex()) best = c.get();
