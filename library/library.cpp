@@ -1,6 +1,8 @@
 #include "library/library.h"
 
 #include "glossy_button/vista_button.h"
+#include "group_frame/frame.h"
+#include "option_button/radio_button.h"
 #include "progress_bar/xp_progress_bar.h"
 #include "skin/about_page.h"
 #include "skin/quorin_skin.h"
@@ -18,6 +20,8 @@ void RegisterLibraryClasses() {
   QuorinSkin::TypeInfo();
   VistaButton::TypeInfo();
   XpProgressBar::TypeInfo();
+  RadioButton::TypeInfo();
+  Frame::TypeInfo();
 }
 
 }  // namespace quorin

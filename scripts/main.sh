@@ -21,6 +21,10 @@ mkdir -p out
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/buttons.frm \
   --script apps/quorin-run/examples/buttons.txt > out/buttons.log
 echo "wrote out/buttons/*.png (glossy buttons and progress bars) and out/buttons.log"
+# Option buttons in two group frames: hover, press, select, Tab and Space.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/options.frm \
+  --script apps/quorin-run/examples/options.txt > out/options.log
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
+echo "wrote out/options/*.png (option buttons in group frames) and out/options.log"
 echo "wrote out/hello.png (the scenario's screen shot) and out/hello.log (what it observed)"

@@ -189,7 +189,12 @@ class HostEngine : public Engine, public host::EventObserver, public host::Error
 
   Reply Inspect(const std::string& path) override {
     host::Object& object = Resolve(path);
-    std::string out = "kind=" + object.Class().short_name();
+    // A class whose short name means another one (the library's Frame beside VB.Frame)
+    // prints its full name.
+    const host::ClassInfo& cls = object.Class();
+    std::string kind = cls.short_name();
+    if (host::TypeRegistry::Instance().Find(kind) != &cls) kind = cls.full_name();
+    std::string out = "kind=" + kind;
     auto number = [&](const char* key, float value) {
       out += std::string(" ") + key + "=" + FormatVariant(vb::Variant(value));
     };

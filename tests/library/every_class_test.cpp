@@ -22,6 +22,8 @@ constexpr const char* kClasses[] = {
     "QuorinSkinForVB6.LabelMenu",
     "QuorinSkinForVB6.VistaButton",
     "QuorinSkinForVB6.XpProgressBar",
+    "QuorinSkinForVB6.RadioButton",
+    "QuorinSkinForVB6.Frame",
 };
 
 std::string FormWith(const std::string& full_name) {

@@ -630,9 +630,11 @@ void Form::TabToNext(bool backwards) {
   std::vector<host::Control*> order = TabOrder();
   if (order.empty()) return;
   win32::HWND focus = win32::GetFocus();
+  // The innermost stop holding the focus: a control inside a container control, not the
+  // container.
   int current = -1;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    for (win32::HWND h = focus; h; h = win32::GetParent(h)) {
+  for (win32::HWND h = focus; h && current < 0; h = win32::GetParent(h)) {
+    for (std::size_t i = 0; i < order.size(); ++i) {
       if (h == order[i]->hWnd()) current = static_cast<int>(i);
     }
   }

@@ -15,6 +15,13 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
+namespace {
+bool IsEngineClass(const ClassInfo& info) {
+  const std::string& n = info.full_name();
+  return n.size() > 3 && SameName(std::string_view(n).substr(0, 3), "VB.");
+}
+}  // namespace
+
 ClassInfo::ClassInfo(std::string full_name, const ClassInfo* base)
     : full_name_(std::move(full_name)), base_(base) {}
 
@@ -59,8 +66,13 @@ const StoredInfo* ClassInfo::FindStored(std::string_view key) const {
 }
 
 bool ClassInfo::IsA(std::string_view name) const {
+  // A short name means the class it resolves to ("Frame" is VB.Frame, never another
+  // library's Frame); one that resolves to nothing compares by short name.
+  const ClassInfo* named =
+      name.find('.') == std::string_view::npos ? TypeRegistry::Instance().Find(name) : nullptr;
   for (const ClassInfo* info = this; info; info = info->base()) {
-    if (SameName(info->full_name(), name) || SameName(info->short_name(), name)) return true;
+    if (SameName(info->full_name(), name)) return true;
+    if (named ? info == named : SameName(info->short_name(), name)) return true;
   }
   return false;
 }
@@ -80,14 +92,19 @@ ClassInfo& TypeRegistry::Add(std::string full_name, const ClassInfo* base) {
 
 const ClassInfo* TypeRegistry::Find(std::string_view name) const {
   const ClassInfo* by_short = nullptr;
+  const ClassInfo* engine_own = nullptr;
   int short_matches = 0;
   for (const auto& info : classes_) {
     if (SameName(info->full_name(), name)) return info.get();
     if (SameName(info->short_name(), name)) {
       by_short = info.get();
       ++short_matches;
+      if (IsEngineClass(*info)) engine_own = info.get();
     }
   }
+  // A short name several libraries share means the engine's own class, as the engine's
+  // library comes first in every project's references.
+  if (engine_own) return engine_own;
   return short_matches == 1 ? by_short : nullptr;
 }
 

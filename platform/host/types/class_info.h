@@ -85,7 +85,8 @@ class ClassInfo {
   const EnumInfo* FindEnum(std::string_view name) const;
   // A stored value by its key (without regard to case), in this class or its bases.
   const StoredInfo* FindStored(std::string_view key) const;
-  // True for this class or one of its bases, by full or short name.
+  // True for this class or one of its bases, by full name, or by a short name as Find
+  // resolves it (so "Frame" is VB.Frame and not QuorinSkinForVB6.Frame).
   bool IsA(std::string_view name) const;
 
   std::vector<PropertyInfo> properties;
@@ -112,7 +113,8 @@ class TypeRegistry {
   static TypeRegistry& Instance();
   // Registers (or returns the already registered) class of that name.
   ClassInfo& Add(std::string full_name, const ClassInfo* base = nullptr);
-  // By full name, or by short name when it is unambiguous.
+  // By full name, or by short name: the engine's own ("VB.") class when several share it,
+  // else the only class of that name (null when two libraries other than the engine's do).
   const ClassInfo* Find(std::string_view name) const;
   std::vector<const ClassInfo*> All() const;
 
