@@ -40,21 +40,22 @@ StandardColorPage::StandardColorPage() {
   cmbColorSet = AddElement<VB::ComboBox>("cmbColorSet");
   cmbColorSet->Move(120, 990, 1900, 315);
   cmbColorSet->AddItem("Standard Colors");
-  cmbColorSet->AddItem("Windows System Colors");
+  cmbColorSet->AddItem("System Colors");
   cmbColorSet->ListIndex(0);
   lblColor = TitleLabel(*this, "lblColor", "Color:", 120, 1440);
   picSample = AddElement<VB::PictureBox>("picSample");
   picSample->Move(120, 1650, 1900, 600);
   lblValue = AddElement<VB::Label>("lblValue");
   lblValue->Move(120, 2340, 1900, 195);
+  lblValue->UseMnemonic(false);
   picPalette = AddElement<VB::PictureBox>("picPalette");
   picPalette->BorderStyle(0);
   picPalette->ScaleMode(vbPixels);
   picPalette->AutoRedraw(true);
-  picPalette->Move(2400, 120, static_cast<float>(kColumns * kCell * 15),
+  picPalette->Move(kPaletteLeft, 120, static_cast<float>(kColumns * kCell * 15),
                    static_cast<float>(kRows * kCell * 15));
   cmbSystem = AddElement<VB::ComboBox>("cmbSystem");
-  cmbSystem->Move(2400, 330, 3360, 315);
+  cmbSystem->Move(kPaletteLeft, 330, static_cast<float>(kColumns * kCell * 15), 315);
   for (const char* name : SystemColorNames()) cmbSystem->AddItem(name);
   cmbSystem->Visible(false);
 
@@ -67,9 +68,10 @@ StandardColorPage::StandardColorPage() {
   });
   picPalette->MouseDown.Connect([this](std::int16_t& button, std::int16_t&, float& x, float& y) {
     if (button != vbLeftButton || x < 0 || y < 0) return;
-    const int column = static_cast<int>(x) / kCell;
-    const int row = static_cast<int>(y) / kCell;
-    if (column < kColumns && row < kRows) Choose(Palette()[row * kColumns + column]);
+    const std::size_t cell = static_cast<std::size_t>(static_cast<int>(y) / kCell * kColumns +
+                                                      static_cast<int>(x) / kCell);
+    const std::vector<vb::OLE_COLOR> cells = Cells();
+    if (static_cast<int>(x) < kColumns * kCell && cell < cells.size()) Choose(cells[cell]);
   });
   std::int16_t tab = 0;
   for (Control* c : std::initializer_list<Control*>{cmbProperty.get(), cmbColorSet.get(),
@@ -209,10 +211,23 @@ void StandardColorPage::ShowCurrent() {
   ShowSet();
 }
 
+std::vector<vb::OLE_COLOR> StandardColorPage::Cells() const {
+  std::vector<vb::OLE_COLOR> cells;
+  if (cmbColorSet->ListIndex() == 1) {
+    for (int i = 0; i < kSystemColors; ++i) {
+      cells.push_back(vb::kSystemColorFlag | static_cast<vb::OLE_COLOR>(i));
+    }
+  } else {
+    cells.assign(Palette().begin(), Palette().end());
+  }
+  return cells;
+}
+
 void StandardColorPage::ShowSet() {
+  // The system colours: their names in a list, their swatches under it.
   const bool system = cmbColorSet->ListIndex() == 1;
-  picPalette->Visible(!system);
   cmbSystem->Visible(system);
+  picPalette->Top(system ? 765.0f : 120.0f);
   DrawPalette();
 }
 
@@ -220,18 +235,18 @@ void StandardColorPage::DrawPalette() {
   picPalette->Cls();
   win32::HDC dc = picPalette->hDC();
   const Edit* edit = Current();
-  for (int i = 0; i < kColumns * kRows; ++i) {
-    const int x = (i % kColumns) * kCell;
-    const int y = (i / kColumns) * kCell;
+  const std::vector<vb::OLE_COLOR> cells = Cells();
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const int x = static_cast<int>(i % kColumns) * kCell;
+    const int y = static_cast<int>(i / kColumns) * kCell;
     win32::RECT cell{x + 3, y + 3, x + kCell - 3, y + kCell - 3};
-    const bool chosen = edit && edit->color == Palette()[static_cast<std::size_t>(i)];
-    if (chosen) {
+    if (edit && edit->color == cells[i]) {
       FillSolid(dc, {x + 1, y + 1, x + kCell - 1, y + kCell - 1}, 0);
       FillSolid(dc, {x + 2, y + 2, x + kCell - 2, y + kCell - 2}, 0xFFFFFF);
     }
     win32::DrawEdge(dc, &cell, win32::EDGE_SUNKEN, win32::BF_RECT);
     FillSolid(dc, {cell.left + 2, cell.top + 2, cell.right - 2, cell.bottom - 2},
-              Palette()[static_cast<std::size_t>(i)]);
+              vb::TranslateColor(cells[i]));
   }
   picPalette->Refresh();
 }

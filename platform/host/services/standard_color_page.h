@@ -16,14 +16,16 @@ namespace host {
 
 // The engine's standard colour page ("StandardColor", captioned "Color"): it lists the
 // colour (OLE_COLOR) properties of the selected controls, found through their type
-// information, and sets the chosen one from a palette of 48 colours or from a system colour.
+// information, and sets the chosen one from a palette of 48 colours or from a system colour
+// (by name or swatch).
 // Each property keeps its edited colour until Apply or OK lets it on every selected control
 // that has the property. `Color` is the chosen property's edited colour, for scripts.
 class StandardColorPage : public PropertyPage {
  public:
   static constexpr int kColumns = 8;
   static constexpr int kRows = 6;
-  static constexpr int kCell = 30;  // pixels of one palette cell
+  static constexpr int kCell = 28;  // pixels of one palette cell
+  static constexpr float kPaletteLeft = 2400;
   static constexpr int kSystemColors = 25;
 
   StandardColorPage();
@@ -66,6 +68,8 @@ class StandardColorPage : public PropertyPage {
   const Edit* Current() const;
   void ShowCurrent();
   void ShowSet();
+  // The colours the palette shows: the 48 standard ones or the system colours.
+  std::vector<vb::OLE_COLOR> Cells() const;
   void DrawPalette();
   void Choose(vb::OLE_COLOR color);
 
