@@ -17,6 +17,10 @@ mkdir -p out
 # The same form in use: buttons, maximise and restore, moving, resizing, its menu, a fade.
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm \
   --script apps/quorin-run/examples/mail-tour.txt > out/mail-tour.log
+# The skin's about page in the design-time property-page dialog.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm --design \
+  --script apps/quorin-run/examples/about-page.txt > out/about-page.log
+echo "wrote out/pages/about-page.png (the property-page dialog) and out/about-page.log"
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/hello.png (the scenario's screen shot) and out/hello.log (what it observed)"
