@@ -177,8 +177,14 @@ void StandardColorPage::PropertyPage_SelectionChanged() {
   if (!SelectedControls().empty() && SelectedControls().front()) {
     Object& control = *SelectedControls().front();
     for (const std::string& name : ColorProperties(control)) {
-      edits_.push_back(
-          {name, static_cast<vb::OLE_COLOR>(GetProperty(control, name).ToLong()), false});
+      // A property that cannot be read now is not offered.
+      std::int32_t value = 0;
+      try {
+        value = GetProperty(control, name).ToLong();
+      } catch (const vb::Error&) {
+        continue;
+      }
+      edits_.push_back({name, static_cast<vb::OLE_COLOR>(value), false});
       cmbProperty->AddItem(name);
     }
   }

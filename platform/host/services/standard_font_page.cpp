@@ -123,10 +123,14 @@ void StandardFontPage::PropertyPage_SelectionChanged() {
   if (!SelectedControls().empty() && SelectedControls().front()) {
     Object& control = *SelectedControls().front();
     for (const std::string& name : FontProperties(control)) {
-      vb::Variant value = GetProperty(control, name);
-      auto font =
-          value.IsObject() ? std::dynamic_pointer_cast<vb::StdFont>(value.ToObject()) : nullptr;
-      edits_.push_back({name, font ? font->Clone() : std::make_shared<vb::StdFont>()});
+      // A property that cannot be read now, or holds no font, is not offered.
+      vb::FontRef font;
+      try {
+        vb::Variant value = GetProperty(control, name);
+        if (value.IsObject()) font = std::dynamic_pointer_cast<vb::StdFont>(value.ToObject());
+      } catch (const vb::Error&) {
+      }
+      if (font) edits_.push_back({name, font->Clone()});
     }
   }
   showing_ = true;

@@ -53,7 +53,11 @@ class Swatch : public host::UserControl {
     fore_ = v;
     PropertyChanged("ForeColor");
   }
-  vb::OLE_COLOR FillColor() const { return fill_; }
+  // Unreadable while Count is negative, so a page meets a property that fails.
+  vb::OLE_COLOR FillColor() const {
+    if (count_ < 0) throw vb::Error(vb::kObjectNotSet);
+    return fill_;
+  }
   void FillColor(vb::OLE_COLOR v) {
     fill_ = v;
     PropertyChanged("FillColor");
@@ -352,6 +356,18 @@ TEST_F(StandardPages, TheColourPropertyOfThePageRefusesWhatNoControlCouldShow) {
   EXPECT_EQ(host::GetProperty(*color, "Color").ToLong(), 0x123456);
   EXPECT_EQ(color->cmbColorSet->ListIndex(), 0);
   EXPECT_TRUE(color->Changed());
+}
+
+TEST_F(StandardPages, APropertyThatCannotBeReadIsNotOffered) {
+  auto swatch = PlaceSwatch("Swatch1");
+  swatch->Count(-1);
+  auto dialog = Open({swatch});
+  EXPECT_EQ(Items(*color->cmbProperty), (std::vector<std::string>{"ForeColor"}));
+  color->Color(0x00FF00);
+  EXPECT_EQ(color->lblValue->Caption(), "&H0000FF00&");
+  EXPECT_TRUE(dialog->Apply());
+  EXPECT_EQ(swatch->ForeColor(), 0x00FF00u);
+  EXPECT_TRUE(errors_.reports.empty());
 }
 
 TEST_F(StandardPages, PagesOnAControlWithoutFontsOrColoursHaveNothingToEdit) {
