@@ -24,6 +24,10 @@ echo "wrote out/buttons/*.png (glossy buttons and progress bars) and out/buttons
 # Option buttons in two group frames: hover, press, select, Tab and Space.
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/options.frm \
   --script apps/quorin-run/examples/options.txt > out/options.log
+# The skin's about page in the design-time property-page dialog.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm --design \
+  --script apps/quorin-run/examples/about-page.txt > out/about-page.log
+echo "wrote out/pages/about-page.png (the property-page dialog) and out/about-page.log"
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/options/*.png (option buttons in group frames) and out/options.log"

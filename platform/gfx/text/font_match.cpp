@@ -209,6 +209,34 @@ std::optional<FontFile> MatchFallbackFile(char32_t code_point, int weight, bool 
   return list->Find(code_point);
 }
 
+std::vector<std::string> InstalledFamilies() {
+  std::vector<std::string> families;
+  std::lock_guard lock(g_mutex);
+  FcConfig* config = Config();
+  if (!config) return families;
+  Pattern pattern(FcPatternCreate());
+  if (!pattern) return families;
+  FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* set = objects ? FcFontList(config, pattern.get(), objects) : nullptr;
+  if (objects) FcObjectSetDestroy(objects);
+  if (!set) return families;
+  for (int i = 0; i < set->nfont; ++i) {
+    FcChar8* family = nullptr;
+    if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch && family) {
+      families.emplace_back(reinterpret_cast<const char*>(family));
+    }
+  }
+  FcFontSetDestroy(set);
+  std::sort(families.begin(), families.end(),
+            [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+  families.erase(
+      std::unique(families.begin(), families.end(),
+                  [](const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }),
+      families.end());
+  return families;
+}
+
 }  // namespace gfx::text
 
 #if defined(__SANITIZE_ADDRESS__)

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/gfx/gdi_objects.h"
 
@@ -36,5 +37,8 @@ std::optional<FontFile> DefaultFontFile(int weight, bool italic);
 // A face whose character set covers `code_point`, best first by fontconfig's ordering for the
 // given style; empty when no installed face has it.
 std::optional<FontFile> MatchFallbackFile(char32_t code_point, int weight, bool italic);
+
+// The family names of the installed scalable faces, each once, sorted without regard to case.
+std::vector<std::string> InstalledFamilies();
 
 }  // namespace gfx::text

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/host/elements/text_support.h"
 #include "platform/host/services/errors.h"
 #include "platform/host/types/class_builder.h"
 #include "platform/vb/units.h"
@@ -49,6 +50,22 @@ const ClassInfo& PropertyPage::BaseInfo() {
   return info;
 }
 
+std::vector<std::string> PropertiesOfKind(Object& object, ValueKind kind) {
+  std::vector<std::string> names;
+  for (const ClassInfo* info = &object.Class(); info && info != &UserControlBaseInfo();
+       info = info->base()) {
+    for (const PropertyInfo& p : info->properties) {
+      const bool writable = p.is_object ? static_cast<bool>(p.set) : static_cast<bool>(p.let);
+      if (p.kind != kind || !p.get || !writable) continue;
+      if (std::none_of(names.begin(), names.end(),
+                       [&](const std::string& n) { return SameName(n, p.name); })) {
+        names.push_back(p.name);
+      }
+    }
+  }
+  return names;
+}
+
 PropertyPageHost::PropertyPageHost(std::vector<ObjectPtr> selected,
                                    std::vector<std::shared_ptr<PropertyPage>> pages,
                                    std::string title)
@@ -59,8 +76,6 @@ PropertyPageHost::PropertyPageHost(std::vector<ObjectPtr> selected,
   dialog_->BorderStyle(3);
   dialog_->Caption(title);
   dialog_->ScaleMode(vbPixels);
-  const int margin = 6;
-  const int tab_h = pages_.size() > 1 ? 22 : 0;
   const vb::DisplayMetrics& d = vb::Display();
   int page_w = 0;
   int page_h = 0;
@@ -68,34 +83,35 @@ PropertyPageHost::PropertyPageHost(std::vector<ObjectPtr> selected,
     page_w = std::max(page_w, static_cast<int>(page->width_twips() / d.twips_per_pixel_x));
     page_h = std::max(page_h, static_cast<int>(page->height_twips() / d.twips_per_pixel_y));
   }
-  int x = margin;
-  for (std::size_t i = 0; i < pages_.size() && pages_.size() > 1; ++i) {
-    auto tab = dialog_->Add<VB::CommandButton>(
-        "Tab",
-        {static_cast<float>(x), static_cast<float>(margin), 80.0f, static_cast<float>(tab_h)},
-        nullptr, nullptr, static_cast<std::int16_t>(i));
-    tab->Caption(pages_[i]->Caption());
-    tab->TabStop(false);
-    tab->Click.Connect([this, i] { SelectPage(i); });
-    tabs_.push_back(tab);
-    x += 82;
-  }
+  // The tab row, then the page area framed below it, then the buttons.
+  const int button_w = 75;
+  const int button_h = 23;
+  const int frame_w = std::max(page_w + 2 * kInset, 3 * button_w + 2 * kMargin);
+  const int frame_h = page_h + 2 * kInset;
+  const int frame_top = kMargin + kTabHeight - 1;
+  tabs_ =
+      dialog_->Add<PageTabs>("Tabs", {static_cast<float>(kMargin), static_cast<float>(kMargin),
+                                      static_cast<float>(frame_w), static_cast<float>(kTabHeight)});
+  std::vector<std::string> captions;
+  for (const auto& page : pages_) captions.push_back(page->Caption());
+  tabs_->SetCaptions(std::move(captions));
+  tabs_->TabIndex(0);
+  tabs_->Click.Connect([this] { SelectPage(static_cast<std::size_t>(tabs_->Tab())); });
   for (auto& page : pages_) {
-    page->SetName(page->Name().empty() ? "Page" : page->Name());
+    // Scripts reach a page's controls as PropertyPages.<page class>.<control>.
+    if (page->Name().empty()) page->SetName(page->Class().short_name());
     Place(*dialog_, *dialog_, page, nullptr,
-          {static_cast<float>(margin), static_cast<float>(margin + tab_h),
+          {static_cast<float>(kMargin + kInset), static_cast<float>(frame_top + kInset),
            static_cast<float>(page_w), static_cast<float>(page_h)});
     page->on_changed = [this] { UpdateApply(); };
     page->SetSelection(selected_);
   }
-  const int button_w = 75;
-  const int button_h = 23;
-  int client_w = std::max(page_w + 2 * margin, 3 * button_w + 4 * margin);
-  int button_top = margin + tab_h + page_h + margin;
-  int client_h = button_top + button_h + margin;
+  const int client_w = frame_w + 2 * kMargin;
+  const int button_top = frame_top + frame_h + kMargin;
+  const int client_h = button_top + button_h + kMargin;
   auto button = [&](const char* name, const char* caption, int slot) {
     auto b = dialog_->Add<VB::CommandButton>(
-        name, {static_cast<float>(client_w - (3 - slot) * (button_w + margin)),
+        name, {static_cast<float>(client_w - (3 - slot) * (button_w + kMargin)),
                static_cast<float>(button_top), static_cast<float>(button_w),
                static_cast<float>(button_h)});
     b->Caption(caption);
@@ -106,9 +122,9 @@ PropertyPageHost::PropertyPageHost(std::vector<ObjectPtr> selected,
   apply_ = button("Apply", "&Apply", 2);
   ok_->Default(true);
   cancel_->Cancel(true);
+  // A page that fails to apply keeps the dialog open with its edits, so nothing is lost.
   ok_->Click.Connect([this] {
-    Apply();
-    if (dialog_->alive()) Unload(*dialog_);
+    if (Apply() && dialog_->alive()) Unload(*dialog_);
   });
   cancel_->Click.Connect([this] { Unload(*dialog_); });
   apply_->Click.Connect([this] { Apply(); });
@@ -118,6 +134,7 @@ PropertyPageHost::PropertyPageHost(std::vector<ObjectPtr> selected,
   dialog_->Move(1500, 1500,
                 static_cast<float>(client_w + insets.left + insets.right) * d.twips_per_pixel_x,
                 static_cast<float>(client_h + insets.top + insets.bottom) * d.twips_per_pixel_y);
+  DrawPageFrame({kMargin, frame_top, kMargin + frame_w, frame_top + frame_h});
   SelectPage(0);
   UpdateApply();
 }
@@ -126,10 +143,31 @@ PropertyPageHost::~PropertyPageHost() {
   if (dialog_ && dialog_->alive()) Unload(*dialog_);
 }
 
+void PropertyPageHost::DrawPageFrame(win32::RECT r) {
+  dialog_->AutoRedraw(true);
+  win32::HDC dc = dialog_->hDC();
+  FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, vb::GetSysColor(vb::COLOR_BTNHIGHLIGHT));
+  FillSolid(dc, {r.right - 2, r.top + 1, r.right - 1, r.bottom - 1},
+            vb::GetSysColor(vb::COLOR_BTNSHADOW));
+  FillSolid(dc, {r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1},
+            vb::GetSysColor(vb::COLOR_BTNSHADOW));
+  FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, vb::GetSysColor(vb::COLOR_3DDKSHADOW));
+  FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, vb::GetSysColor(vb::COLOR_3DDKSHADOW));
+  dialog_->Refresh();
+}
+
 void PropertyPageHost::SelectPage(std::size_t index) {
+  if (index >= pages_.size()) return;
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     if (pages_[i]->alive()) pages_[i]->Visible(i == index);
   }
+  if (tabs_ && tabs_->alive() && tabs_->Tab() != static_cast<std::int16_t>(index)) {
+    tabs_->Tab(static_cast<std::int16_t>(index));
+  }
+}
+
+std::size_t PropertyPageHost::selected_page() const {
+  return tabs_ ? static_cast<std::size_t>(tabs_->Tab()) : 0;
 }
 
 void PropertyPageHost::UpdateApply() {
@@ -138,11 +176,15 @@ void PropertyPageHost::UpdateApply() {
   if (apply_ && apply_->alive()) apply_->Enabled(any);
 }
 
-void PropertyPageHost::Apply() {
+bool PropertyPageHost::Apply() {
+  bool all = true;
   for (auto& page : pages_) {
-    if (page->alive() && page->Changed()) page->RunApplyChanges();
+    if (!page->alive() || !page->Changed()) continue;
+    page->RunApplyChanges();
+    if (page->alive() && page->Changed()) all = false;
   }
   UpdateApply();
+  return all;
 }
 
 void PropertyPageHost::Show() {

@@ -8,6 +8,7 @@
 #include "platform/host/control/user_control.h"
 #include "platform/host/elements/command_button.h"
 #include "platform/host/form/form.h"
+#include "platform/host/services/page_tabs.h"
 
 namespace host {
 
@@ -44,8 +45,15 @@ class PropertyPage : public UserControl {
   std::string caption_ = "General";
 };
 
-// Shows property pages for the selected controls in a modal dialog with OK, Cancel and
-// Apply; the page tabs (one button per page) switch the page shown.
+// The names of an object's readable and writable properties of one kind (colours, fonts), in
+// type-information order: the control's own class and its bases, short of the engine's
+// UserControl members, which are the control's insides rather than its interface.
+std::vector<std::string> PropertiesOfKind(Object& object, ValueKind kind);
+
+// Shows property pages for the selected controls in a modal dialog: a row of tabs (one per
+// page, with its caption) over the page shown, and OK, Cancel and Apply. Every page keeps
+// its edits while another is shown; Apply runs the changed pages' ApplyChanges, OK does the
+// same and closes unless a page failed, Cancel closes without applying.
 class PropertyPageHost {
  public:
   PropertyPageHost(std::vector<ObjectPtr> selected,
@@ -56,24 +64,32 @@ class PropertyPageHost {
 
   // Returns when the dialog is closed.
   void Show();
-  void Apply();
+  // True when every changed page applied without failing.
+  bool Apply();
   VB::Form& dialog() { return *dialog_; }
   VB::CommandButton& ok_button() { return *ok_; }
   VB::CommandButton& cancel_button() { return *cancel_; }
   VB::CommandButton& apply_button() { return *apply_; }
+  PageTabs& tabs() { return *tabs_; }
   PropertyPage& page(std::size_t index) { return *pages_.at(index); }
   void SelectPage(std::size_t index);
+  std::size_t selected_page() const;
 
  private:
+  static constexpr int kMargin = 6;      // pixels around the tabs, the page area and buttons
+  static constexpr int kInset = 6;       // between the page area's frame and the page
+  static constexpr int kTabHeight = 22;  // the tab row, the selected tab included
+
   void UpdateApply();
+  void DrawPageFrame(win32::RECT r);
 
   std::vector<ObjectPtr> selected_;
   std::vector<std::shared_ptr<PropertyPage>> pages_;
   std::shared_ptr<VB::Form> dialog_;
+  std::shared_ptr<PageTabs> tabs_;
   std::shared_ptr<VB::CommandButton> ok_;
   std::shared_ptr<VB::CommandButton> cancel_;
   std::shared_ptr<VB::CommandButton> apply_;
-  std::vector<std::shared_ptr<VB::CommandButton>> tabs_;
 };
 
 }  // namespace host

@@ -14,6 +14,7 @@
 
 #include "platform/host/types/class_info.h"
 #include "platform/vb/error.h"
+#include "platform/vb/std_font.h"
 #include "platform/vb/variant.h"
 
 namespace host {
@@ -112,6 +113,13 @@ constexpr bool kIsObjectType = false;
 template <typename T>
 constexpr bool kIsObjectType<std::shared_ptr<T>> = true;
 
+// The kind a property's C++ type declares: OLE_COLOR (the only unsigned 32-bit value type
+// the engine uses) is a colour, a StdFont reference a font.
+template <typename T>
+constexpr ValueKind kValueKind = std::is_same_v<T, std::uint32_t> ? ValueKind::kColor
+                                 : std::is_same_v<T, vb::FontRef> ? ValueKind::kFont
+                                                                  : ValueKind::kOther;
+
 // Shorthands for parameter lists.
 inline ParamInfo Param(std::string name) {
   return {std::move(name), false, {}, true};
@@ -155,13 +163,15 @@ class ClassBuilder {
   template <typename C, typename R>
   requires std::is_base_of_v<C, T> ClassBuilder& Property(std::string name, R (C::*get)() const,
                                                           int dispid = 0) {
-    PropertyInfo p{std::move(name), dispid, Getter(get), {}, {}, kIsObjectType<Plain<R>>};
+    PropertyInfo p{std::move(name),     dispid, Getter(get), {}, {}, kIsObjectType<Plain<R>>,
+                   kValueKind<Plain<R>>};
     return Put(std::move(p));
   }
   template <typename C, typename R, typename D, typename V>
   requires std::is_base_of_v<C, T> && std::is_base_of_v<D, T> ClassBuilder& Property(
       std::string name, R (C::*get)() const, void (D::*put)(V), int dispid = 0) {
-    PropertyInfo p{std::move(name), dispid, Getter(get), {}, {}, kIsObjectType<Plain<R>>};
+    PropertyInfo p{std::move(name),     dispid, Getter(get), {}, {}, kIsObjectType<Plain<R>>,
+                   kValueKind<Plain<R>>};
     auto setter = [put](Object& o, const vb::Variant& v) {
       D& self = Self(o);
       (self.*put)(VariantTraits<Plain<V>>::From(v));

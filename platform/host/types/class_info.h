@@ -24,6 +24,10 @@ struct ParamInfo {
   bool by_ref = true;         // the engine passes arguments by reference unless told
 };
 
+// What a property holds, as far as the design-time pages care: a colour (OLE_COLOR), a font
+// (StdFont) or anything else.
+enum class ValueKind { kOther, kColor, kFont };
+
 // A property: get, and let for values or set for object references (either may be absent).
 struct PropertyInfo {
   std::string name;
@@ -32,6 +36,7 @@ struct PropertyInfo {
   std::function<void(Object&, const vb::Variant&)> let;
   std::function<void(Object&, const vb::Variant&)> set;
   bool is_object = false;
+  ValueKind kind = ValueKind::kOther;
 };
 
 struct MethodInfo {

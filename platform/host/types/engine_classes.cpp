@@ -8,6 +8,8 @@
 #include "platform/host/elements/text_box.h"
 #include "platform/host/elements/timer.h"
 #include "platform/host/form/form.h"
+#include "platform/host/services/standard_color_page.h"
+#include "platform/host/services/standard_font_page.h"
 
 namespace host {
 
@@ -27,6 +29,9 @@ void RegisterEngineClasses() {
   VB::CheckBox::TypeInfo();
   VB::TextBox::TypeInfo();
   VB::ComboBox::TypeInfo();
+  PageTabs::TypeInfo();
+  StandardFontPage::TypeInfo();
+  StandardColorPage::TypeInfo();
 }
 
 }  // namespace host

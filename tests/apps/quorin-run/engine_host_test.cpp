@@ -40,8 +40,13 @@ class Alarm : public host::UserControl {
     static host::ClassInfo& info = []() -> host::ClassInfo& {
       auto& i =
           host::TypeRegistry::Instance().Add("QuorinTest.Alarm", &host::UserControlBaseInfo());
-      host::ClassBuilder<Alarm>(i).Property("Level", &Alarm::Level, &Alarm::Level).Creatable();
-      i.property_pages = {"QuorinTest.AlarmPage"};
+      host::ClassBuilder<Alarm>(i)
+          .Property("Level", &Alarm::Level, &Alarm::Level)
+          .Property("Shade", &Alarm::Shade, &Alarm::Shade)
+          .Property("Font", &Alarm::Font, &Alarm::Font)
+          .Property("FontBold", &Alarm::FontBold)
+          .Creatable();
+      i.property_pages = {"QuorinTest.AlarmPage", "StandardFont", "StandardColor"};
       return i;
     }();
     return info;
@@ -53,6 +58,18 @@ class Alarm : public host::UserControl {
     level_ = v;
     PropertyChanged("Level");
   }
+  vb::OLE_COLOR Shade() const { return shade_; }
+  void Shade(vb::OLE_COLOR v) {
+    shade_ = v;
+    PropertyChanged("Shade");
+  }
+  const vb::FontRef& Font() const { return font_; }
+  void Font(vb::FontRef v) {
+    if (!v) throw vb::Error(vb::kInvalidPropertyValue);
+    font_ = std::move(v);
+    PropertyChanged("Font");
+  }
+  bool FontBold() const { return font_->Bold(); }
   void UserControl_ReadProperties(host::PropertyBag& bag) override {
     level_ = bag.ReadProperty("Level", std::int16_t{0}).ToInteger();
   }
@@ -71,6 +88,8 @@ class Alarm : public host::UserControl {
 
  private:
   std::int16_t level_ = 0;
+  vb::OLE_COLOR shade_ = 0x8000000F;
+  vb::FontRef font_ = std::make_shared<vb::StdFont>();
 };
 
 // Alarm's property page: picking it up marks it changed; OK writes Level 9 into the selection.
@@ -242,7 +261,7 @@ TEST_F(HostEngineRun, PropertyPagesRunModallyAtDesignTime) {
   int status =
       Run("propertypages Form1.Alarm1\n"
           "windows\n"
-          "move 270 385\n"  // the dialog's OK button
+          "move 300 418\n"  // the dialog's OK button
           "click left\n"
           "get Form1.Alarm1.Level\n"
           "propertypages Form1\n",
@@ -257,6 +276,64 @@ TEST_F(HostEngineRun, PropertyPagesRunModallyAtDesignTime) {
   });
   EXPECT_EQ(Run("propertypages Form1.Alarm1\n", {form_}), kExitOk);
   EXPECT_NE(out_.find("propertypages Form1.Alarm1 failed 438"), std::string::npos) << out_;
+}
+
+// While the dialog is open, its tabs, buttons and pages' controls are paths like a form's:
+// set, get, call and inspect reach them, their events are logged under those paths, and
+// `windows` names their windows.
+TEST_F(HostEngineRun, ScriptsDriveThePagesOfTheOpenDialog) {
+  int status =
+      Run("propertypages Form1.Alarm1\n"
+          "windows\n"
+          "get PropertyPages.Tabs.Tabs\n"
+          "call PropertyPages.Tabs.TabCaption 1\n"
+          "set PropertyPages.Tabs.Tab 1\n"
+          "inspect PropertyPages.StandardFont.chkBold\n"
+          "get PropertyPages.StandardFont.cmbProperty.Text\n"
+          "set PropertyPages.StandardFont.chkBold.Value 1\n"
+          "get PropertyPages.StandardFont.Changed\n"
+          "set PropertyPages.Tabs.Tab 2\n"
+          "set PropertyPages.StandardColor.Color &HFF&\n"
+          "get PropertyPages.StandardColor.lblValue.Caption\n"
+          "set PropertyPages.Apply.Value True\n"
+          "get Form1.Alarm1.FontBold\n"
+          "get Form1.Alarm1.Shade\n"
+          "get PropertyPages.Apply.Enabled\n"
+          "set PropertyPages.StandardColor.Color &H80000019&\n"
+          "set PropertyPages.Nowhere.Value 1\n"
+          "set PropertyPages.Cancel.Value True\n"
+          "get PropertyPages.OK.Caption\n",
+          {form_}, /*design=*/true);
+  EXPECT_EQ(status, kExitOk) << out_ << err_;
+  for (const char* window : {"window PropertyPages.Tabs hwnd=", "window PropertyPages.OK hwnd=",
+                             "window PropertyPages.StandardFont hwnd=",
+                             "window PropertyPages.StandardFont.cmbFont hwnd=",
+                             "window PropertyPages.StandardColor.picPalette hwnd="}) {
+    EXPECT_NE(out_.find(window), std::string::npos) << window << "\n" << out_;
+  }
+  ExpectInOrder({
+      "get PropertyPages.Tabs.Tabs = 3",
+      "call PropertyPages.Tabs.TabCaption 1 = \"Font\"",
+      "event PropertyPages.Tabs.Click()",
+      "inspect PropertyPages.StandardFont.chkBold kind=CheckBox",
+      "caption=\"Bold\"",
+      "get PropertyPages.StandardFont.cmbProperty.Text = \"Font\"",
+      "event PropertyPages.StandardFont.chkBold.Click()",
+      "get PropertyPages.StandardFont.Changed = True",
+      "event PropertyPages.Tabs.Click()",
+      "get PropertyPages.StandardColor.lblValue.Caption = \"&H000000FF&\"",
+      "event PropertyPages.Apply.Click()",
+      "changed Form1.Alarm1 \"Level\"",
+      "changed Form1.Alarm1 \"Font\"",
+      "changed Form1.Alarm1 \"Shade\"",
+      "get Form1.Alarm1.FontBold = True",
+      "get Form1.Alarm1.Shade = 255",
+      "get PropertyPages.Apply.Enabled = False",
+      "set PropertyPages.StandardColor.Color failed 380",
+      "set PropertyPages.Nowhere.Value failed 438",
+      "event PropertyPages.Cancel.Click()",
+      "get PropertyPages.OK.Caption failed 438",
+  });
 }
 
 // A damaged form file stops the run before the script, with the file and line.

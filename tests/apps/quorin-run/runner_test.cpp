@@ -357,6 +357,8 @@ TEST(ScenarioRun, TheShippedExampleScriptsRunAndTheirExpectsHold) {
     if (std::filesystem::exists(form)) options.form_files.push_back(form.string());
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
+      // "# design" runs the script at design time, as --design does.
+      if (line == "# design") options.design_mode = true;
       const std::string marker = "# forms:";
       if (line.rfind(marker, 0) != 0) continue;
       std::istringstream names(line.substr(marker.size()));
