@@ -116,7 +116,7 @@ ServerLibrary& LoadServer(const std::string& path) {
   void* handle = dlopen(key.c_str(), RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
   if (!handle) {
     const char* why = dlerror();
-    throw vb::Error(vb::kErrorLoadingDll, path + ": " + (why ? why : "cannot load"));
+    throw vb::Error(vb::kErrorLoadingDll, why ? std::string(why) : path + ": cannot load");
   }
   auto library = std::make_unique<ServerLibrary>();
   library->path_ = key;
