@@ -31,8 +31,9 @@ Registry& TheRegistry() {
 }
 
 const data::Entry* Find(std::string_view slot) {
-  const data::Entry* begin = data::kEntries;
-  const data::Entry* end = data::kEntries + data::kEntryCount;
+  const std::span<const data::Entry> entries = data::Entries();
+  const data::Entry* begin = entries.data();
+  const data::Entry* end = begin + entries.size();
   const data::Entry* it = std::lower_bound(
       begin, end, slot,
       [](const data::Entry& e, std::string_view s) { return std::string_view(e.slot) < s; });
@@ -58,8 +59,8 @@ vb::PictureRef Picture(std::string_view slot) {
 
 std::vector<std::string> Slots() {
   std::vector<std::string> slots;
-  slots.reserve(data::kEntryCount);
-  for (std::size_t i = 0; i < data::kEntryCount; ++i) slots.emplace_back(data::kEntries[i].slot);
+  slots.reserve(data::Entries().size());
+  for (const data::Entry& entry : data::Entries()) slots.emplace_back(entry.slot);
   return slots;
 }
 

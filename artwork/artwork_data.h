@@ -3,6 +3,7 @@
 // The embedded pictures, generated at build time from the PNG files of this folder.
 
 #include <cstddef>
+#include <span>
 
 namespace artwork::data {
 
@@ -12,8 +13,8 @@ struct Entry {
   std::size_t size;
 };
 
-// Sorted by slot name; kEntryCount entries.
-extern const Entry kEntries[];
-extern const std::size_t kEntryCount;
+// Sorted by slot name. A function rather than shared data, so that a control library loaded
+// into a program that has the artwork too keeps no second copy of a global.
+std::span<const Entry> Entries();
 
 }  // namespace artwork::data

@@ -33,11 +33,15 @@ file(WRITE ${OUTPUT}.tmp
 
 namespace artwork::data {
 namespace {
-${arrays}}  // namespace
-
+${arrays}
 const Entry kEntries[] = {
 ${entries}};
-const std::size_t kEntryCount = ${index};
+
+}  // namespace
+
+std::span<const Entry> Entries() {
+  return std::span<const Entry>(kEntries, ${index});
+}
 
 }  // namespace artwork::data
 ")

@@ -9,6 +9,7 @@
 #include "skin/theme_x.h"
 #include "skin_parts/command_button.h"
 #include "skin_parts/label_menu.h"
+#include "tray_icon/tray_icon.h"
 
 namespace quorin {
 
@@ -22,6 +23,7 @@ void RegisterLibraryClasses() {
   XpProgressBar::TypeInfo();
   RadioButton::TypeInfo();
   Frame::TypeInfo();
+  TrayIcon::TypeInfo();
 }
 
 }  // namespace quorin

@@ -28,6 +28,14 @@ echo "wrote out/buttons/*.png (glossy buttons and progress bars) and out/buttons
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm --design \
   --script apps/quorin-run/examples/about-page.txt > out/about-page.log
 echo "wrote out/pages/about-page.png (the property-page dialog) and out/about-page.log"
+# A notification icon: its tip under the mouse, and clicks on it as events.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/tray.frm \
+  --script apps/quorin-run/examples/tray.txt > out/tray.log
+# The library as a component server: registered in a registry of the job's own, and listed.
+QUORIN_REGISTRY=out/components.txt ./build/release/apps/quorin-run/quorin-run \
+  --register build/release/library/libQuorinSkinForVB6.so --components > out/components.log
+echo "wrote out/components.log (the library's classes in the component registry)"
+echo "wrote out/tray/tip.png (the taskbar with the icon and its tip) and out/tray.log"
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/options/*.png (option buttons in group frames) and out/options.log"

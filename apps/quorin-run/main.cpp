@@ -8,16 +8,22 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "apps/quorin-run/components.h"
 #include "apps/quorin-run/runner.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: quorin-run FORMFILE... [--script FILE | --script - | -] [--design]\n"
+    "       quorin-run [--register LIB] [--unregister LIB] [--components]\n"
     "  --script FILE  the script to run ('-' reads it from standard input)\n"
     "  --design       load the forms at design time\n"
-    "Without a script the forms are loaded (and so checked) and nothing else happens.\n";
+    "Without a script the forms are loaded (and so checked) and nothing else happens.\n"
+    "  --register LIB    registers the control library's classes in the component registry\n"
+    "  --unregister LIB  removes them\n"
+    "  --components      lists the registered classes\n";
 
 int Usage(const std::string& problem) {
   std::cerr << "quorin-run: " << problem << "\n" << kUsage;
@@ -29,13 +35,21 @@ int Usage(const std::string& problem) {
 int main(int argc, char** argv) {
   scenario::RunOptions options;
   std::optional<std::string> script_file;
+  std::vector<scenario::RegistryAction> registry;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       return scenario::kExitOk;
     }
-    if (arg == "--design") {
+    if (arg == "--register" || arg == "--unregister") {
+      if (i + 1 >= argc) return Usage(arg + " needs a library file");
+      registry.push_back({arg == "--register" ? scenario::RegistryAction::kRegister
+                                              : scenario::RegistryAction::kUnregister,
+                          argv[++i]});
+    } else if (arg == "--components") {
+      registry.push_back({scenario::RegistryAction::kList, {}});
+    } else if (arg == "--design") {
       options.design_mode = true;
     } else if (arg == "--script" || arg == "-") {
       if (script_file) return Usage("only one script can run");
@@ -51,6 +65,13 @@ int main(int argc, char** argv) {
     } else {
       options.form_files.push_back(arg);
     }
+  }
+
+  if (!registry.empty()) {
+    if (!options.form_files.empty() || script_file || options.design_mode) {
+      return Usage("--register, --unregister and --components take no forms or script");
+    }
+    return scenario::RunRegistryActions(registry, std::cout, std::cerr);
   }
 
   std::string text;

@@ -280,6 +280,12 @@ class ScriptRun {
           output_.Emit(std::move(line));
         }
         return;
+      case Command::kTray:
+        for (std::string& line : ListTrayIcons(
+                 desktop_.desktop(), [&](win32::HWND hwnd) { return engine_.OwnerPath(hwnd); })) {
+          output_.Emit(std::move(line));
+        }
+        return;
       default:
         return;
     }

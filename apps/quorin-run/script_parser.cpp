@@ -42,6 +42,7 @@ constexpr std::array kCommands = {
     CommandInfo{Command::kShot, "shot", "shot FILE"},
     CommandInfo{Command::kPixel, "pixel", "pixel X Y"},
     CommandInfo{Command::kWindows, "windows", "windows"},
+    CommandInfo{Command::kTray, "tray", "tray"},
     CommandInfo{Command::kInspect, "inspect", "inspect PATH"},
     CommandInfo{Command::kExpect, "expect", "expect \"TEXT\""},
     CommandInfo{Command::kSave, "save", "save FORM FILE"},
@@ -197,6 +198,7 @@ class LineParser {
         if (!Count(1)) return Usage();
         return File(1);
       case Command::kWindows:
+      case Command::kTray:
         if (!Count(0)) return Usage();
         return std::nullopt;
       case Command::kSave: {

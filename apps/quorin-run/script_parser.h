@@ -34,6 +34,7 @@ enum class Command {
   kShot,
   kPixel,
   kWindows,
+  kTray,
   kInspect,
   kExpect,
   kSave,

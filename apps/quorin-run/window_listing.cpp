@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "apps/quorin-run/values.h"
+#include "platform/win/shell.h"
+#include "platform/win/user32.h"
 #include "platform/win/window_manager.h"
 
 namespace scenario {
@@ -42,6 +44,31 @@ std::vector<std::string> ListWindows(win::Desktop& desktop, const OwnerNamer& ow
     lines.push_back(std::move(line));
     return true;
   });
+  return lines;
+}
+
+std::vector<std::string> ListTrayIcons(win::Desktop& desktop, const OwnerNamer& owner) {
+  std::vector<std::string> lines;
+  win::Shell& shell = desktop.shell();
+  const win32::HWND taskbar = shell.taskbar();
+  win::TaskbarLayout layout;
+  if (taskbar) layout = shell.Layout();
+  for (std::size_t i = 0; i < shell.icons().size(); ++i) {
+    const win::NotifyIcon& icon = shell.icons()[i];
+    win32::RECT r{};
+    if (taskbar && i < layout.icons.size()) {
+      r = layout.icons[i];
+      win32::POINT origin{0, 0};
+      win32::ClientToScreen(taskbar, &origin);
+      win32::OffsetRect(&r, origin.x, origin.y);
+    }
+    std::optional<std::string> name = owner ? owner(icon.hwnd) : std::nullopt;
+    std::string line = "trayicon " + (name ? *name : "hwnd" + std::to_string(icon.hwnd));
+    line += " id=" + std::to_string(icon.id);
+    line += " rect=" + Rect(r);
+    line += " tip=" + Quote(icon.tip);
+    lines.push_back(std::move(line));
+  }
   return lines;
 }
 

@@ -17,4 +17,8 @@ using OwnerNamer = std::function<std::optional<std::string>(win32::HWND)>;
 // styles, opacity, topmost, region bounds in window coordinates (or none) and title.
 std::vector<std::string> ListWindows(win::Desktop& desktop, const OwnerNamer& owner);
 
+// One `trayicon` line per notification icon, in the taskbar's order: the owner of the window
+// that registered it, its id, its screen rectangle (0,0,0,0 without a taskbar) and its tip.
+std::vector<std::string> ListTrayIcons(win::Desktop& desktop, const OwnerNamer& owner);
+
 }  // namespace scenario

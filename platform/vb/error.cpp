@@ -14,6 +14,10 @@ std::string ErrorText(int number) {
       return "Type mismatch";
     case kInternalError:
       return "Internal error";
+    case kErrorLoadingDll:
+      return "Error in loading DLL";
+    case kCannotCreateObject:
+      return "ActiveX component can't create object";
     case kFileNotFound:
       return "File not found";
     case kPathFileAccess:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/vb/ansi.h"
 #include "platform/vb/ole_color.h"
 #include "platform/win/internal.h"
 #include "platform/win/menus.h"
@@ -174,7 +175,9 @@ BOOL Shell_NotifyIconA(DWORD message, const NOTIFYICONDATAA* data) {
     if (data->uFlags & NIF_MESSAGE) icon.callback_message = data->uCallbackMessage;
     if (data->uFlags & NIF_ICON) icon.icon = data->hIcon;
     if (data->uFlags & NIF_TIP) {
-      icon.tip.assign(data->szTip, strnlen(data->szTip, sizeof(data->szTip)));
+      // The field holds the code page's bytes; the shell shows them as text.
+      icon.tip =
+          vb::FromAnsi(std::string_view(data->szTip, strnlen(data->szTip, sizeof(data->szTip))));
     }
     icon.flags |= data->uFlags & (NIF_MESSAGE | NIF_ICON | NIF_TIP);
   };

@@ -24,6 +24,7 @@ constexpr const char* kClasses[] = {
     "QuorinSkinForVB6.XpProgressBar",
     "QuorinSkinForVB6.RadioButton",
     "QuorinSkinForVB6.Frame",
+    "QuorinSkinForVB6.TrayIcon",
 };
 
 std::string FormWith(const std::string& full_name) {
@@ -34,7 +35,9 @@ std::string FormWith(const std::string& full_name) {
          "   ClientLeft      =   600\r\n"
          "   ClientTop       =   450\r\n"
          "   ClientWidth     =   4800\r\n"
-         "   Begin " + full_name + " Control1\r\n"
+         "   Begin " +
+         full_name +
+         " Control1\r\n"
          "      Height          =   915\r\n"
          "      Left            =   240\r\n"
          "      Top             =   240\r\n"
@@ -74,7 +77,13 @@ TEST_P(EveryClass, LoadsSavesAndLoadsAgainToTheSameBytes) {
     host::Unload(*again.form);
     const std::string first = Read(dir_ / "Saved1.frm");
     EXPECT_NE(first.find("Begin " + name + " Control1"), std::string::npos) << first;
-    EXPECT_EQ(first, Read(dir_ / "Saved2.frm"));
+    // Stored pictures name each save's own companion file; the rest is byte for byte.
+    std::string second = Read(dir_ / "Saved2.frm");
+    for (auto at = second.find("Saved2.frx"); at != std::string::npos;
+         at = second.find("Saved2.frx"))
+      second.replace(at, 10, "Saved1.frx");
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(Read(dir_ / "Saved1.frx"), Read(dir_ / "Saved2.frx"));
   }
 }
 

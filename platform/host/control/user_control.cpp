@@ -272,13 +272,18 @@ void UserControl::Realize() {
   Container* c = container();
   if (!c || !c->Realized() || window()) return;
   win32::DWORD style = win32::WS_CHILD | win32::WS_CLIPSIBLINGS | win32::WS_CLIPCHILDREN;
-  if (Visible()) style |= win32::WS_VISIBLE;
+  if (Visible() && !HiddenAtRunTime()) style |= win32::WS_VISIBLE;
   if (!Enabled()) style |= win32::WS_DISABLED;
   if (border_style_) style |= win32::WS_BORDER;
   CreateHostWindow(0, Name(), style, PixelRect(), c->ChildWindow());
   SurfaceResized();
   RealizeChildren();
   InvalidateSurface();
+}
+
+bool UserControl::HiddenAtRunTime() const {
+  const Form* f = form();
+  return Class().invisible_at_runtime && !(f && f->DesignMode());
 }
 
 void UserControl::Unrealize() {
@@ -389,7 +394,10 @@ void UserControl::GeometryChanged(bool resized) {
 }
 
 void UserControl::VisibilityChanged() {
-  if (window()) win32::ShowWindow(window(), Visible() ? win32::SW_SHOWNA : win32::SW_HIDE);
+  if (window()) {
+    win32::ShowWindow(window(),
+                      Visible() && !HiddenAtRunTime() ? win32::SW_SHOWNA : win32::SW_HIDE);
+  }
   Form* f = form();
   if (Visible() && f && f->Visible()) {
     RunShow();

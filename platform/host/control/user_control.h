@@ -220,6 +220,8 @@ class UserControl : public Control, public Container, public DrawingSurface, pub
  protected:
   void GeometryChanged(bool resized) override;
   void VisibilityChanged() override;
+  // A class invisible at run time keeps its window hidden outside design mode.
+  bool HiddenAtRunTime() const;
   void EnabledChanged() override;
   win32::HWND SurfaceWindow() const override { return window(); }
   win32::SIZE SurfaceSize() const override;

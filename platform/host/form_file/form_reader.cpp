@@ -241,6 +241,9 @@ FormFile FormTextReader::Parse(std::string_view bytes) {
            "unknown syntax before the form's Begin: \"" + std::string(TrimRight(lines_[i])) + "\"");
     }
     file.header_lines.emplace_back(lines_[i]);
+    if (object_line && options_.object_line) {
+      if (std::optional<std::string> why = options_.object_line(lines_[i])) Fail(Number(i), *why);
+    }
   }
   if (i >= lines_.size()) Fail(LastLine(), "no Begin block: not a form file");
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ struct ParseOptions {
   // Asked for the class of every Begin block (the form's too); returning false refuses the
   // file with "unknown class" at that line. When unset every class is accepted.
   std::function<bool(std::string_view class_name)> accept_class;
+  // Asked for every `Object = …` line before the form's Begin, in order (the engine loads the
+  // control library it names); a returned reason refuses the file at that line.
+  std::function<std::optional<std::string>(std::string_view line)> object_line;
 };
 
 FormFile ParseFormFile(const std::filesystem::path& path, const ParseOptions& options = {});

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/host/components/loader.h"
 #include "platform/host/control/user_control.h"
 #include "platform/host/services/designer.h"
 #include "platform/host/services/errors.h"
@@ -397,6 +398,20 @@ void SaveControlNode(FormNode& node, const SavedControl& c, Object* live) {
   }
 }
 
+// One `Object = ` line for every registered control library whose classes the form uses;
+// the lines already there stay as they are.
+void WriteObjectLines(FormFile& out, const SavedForm& saved) {
+  std::vector<std::string> classes;
+  for (const SavedControl& c : saved.controls) classes.push_back(c.class_name);
+  for (const std::string& line : components::ObjectLinesFor(classes)) {
+    const std::string typelib = components::ObjectLineTypeLib(line);
+    const bool present = std::any_of(
+        out.header_lines.begin(), out.header_lines.end(),
+        [&](const std::string& l) { return components::ObjectLineTypeLib(l) == typelib; });
+    if (!present) out.header_lines.push_back(line);
+  }
+}
+
 }  // namespace
 
 formfile::ParseOptions EngineParseOptions() {
@@ -407,6 +422,8 @@ formfile::ParseOptions EngineParseOptions() {
     const ClassInfo* info = TypeRegistry::Instance().Find(cls);
     return info != nullptr && static_cast<bool>(info->factory);
   };
+  // A control library named by an Object line is found in the component registry and loaded.
+  options.object_line = [](std::string_view line) { return components::ResolveObjectLine(line); };
   return options;
 }
 
@@ -495,6 +512,7 @@ FormFile SaveTree(VB::Form& form, const FormFile* original) {
     }
   };
   assemble(out.form, "");
+  WriteObjectLines(out, saved);
 
   // The form's own properties, then its client area as the designer writes it.
   FormNode& root = out.form;

@@ -104,6 +104,8 @@ class ClassInfo {
   // Flags a user control declares towards its container.
   bool control_container = false;
   bool alignable = false;
+  // The control's window stays hidden at run time (a design-time-only face).
+  bool invisible_at_runtime = false;
   // The property pages the control shows at design time, by class name, in tab order.
   std::vector<std::string> property_pages;
 
