@@ -5,6 +5,7 @@
 #include "skin/theme_x.h"
 #include "skin_parts/command_button.h"
 #include "skin_parts/label_menu.h"
+#include "tabstrip/xp_tabstrip.h"
 
 namespace quorin {
 
@@ -14,6 +15,7 @@ void RegisterLibraryClasses() {
   ThemeX::TypeInfo();
   AboutPage::TypeInfo();
   QuorinSkin::TypeInfo();
+  XPTabstrip::TypeInfo();
 }
 
 }  // namespace quorin

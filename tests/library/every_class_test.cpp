@@ -20,6 +20,7 @@ constexpr const char* kClasses[] = {
     "QuorinSkinForVB6.QuorinSkin",
     "QuorinSkinForVB6.CommandButton",
     "QuorinSkinForVB6.LabelMenu",
+    "QuorinSkinForVB6.XPTabstrip",
 };
 
 std::string FormWith(const std::string& full_name) {
