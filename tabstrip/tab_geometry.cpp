@@ -46,7 +46,6 @@ std::int32_t XPTabstrip::TabWidthOf(std::int32_t i) {
 void XPTabstrip::RenderTabs() {
   if (FirstVisibleTab <= 0) FirstVisibleTab = 1;
   if (LastVisibleTab <= 0) LastVisibleTab = 1;
-  picBlank->Visible(false);
 
   win32::HDC hdc = hDC();
   SelectedFont font(hdc, *DrawingSurface::Font());
@@ -77,8 +76,10 @@ void XPTabstrip::RenderTabs() {
     overflow = static_cast<double>(total) > scale_height;
   }
 
-  // Visible range.
+  // Visible range. The panel is hidden unless the tabs overflow; it is not hidden and shown
+  // again within one layout, since it may hold the control's focus.
   if (!overflow) {
+    picBlank->Visible(false);
     FirstVisibleTab = 1;
     LastVisibleTab = n;
   } else {

@@ -154,6 +154,14 @@ void XPTabstrip::UserControl_LostFocus() {
   DrawTab();
 }
 
+// With the scroll panel shown the focus sits on one of its elements, and the control itself
+// gets no LostFocus: leaving the control ends the focus look as well.
+void XPTabstrip::UserControl_ExitFocus() {
+  if (!HasFocus) return;
+  HasFocus = false;
+  DrawTab();
+}
+
 void XPTabstrip::ArrowMouseMove(VB::PictureBox& button, bool& hover) {
   if (!TrackHover(button.hWnd())) {
     hover = false;

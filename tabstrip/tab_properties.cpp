@@ -32,6 +32,12 @@ XPTabstrip::XPTabstrip() {
   });
   pRightDown->MouseUp.Connect(
       [this](std::int16_t&, std::int16_t&, float&, float&) { pRightDown_MouseUp(); });
+  // The engine hands the control's focus to these elements while the panel shows: their
+  // keys are the strip's keys.
+  for (const auto& box : {picBlank, pLeftUp, pRightDown}) {
+    box->KeyDown.Connect([this](std::int16_t& k, std::int16_t& s) { UserControl_KeyDown(k, s); });
+    box->KeyUp.Connect([this](std::int16_t& k, std::int16_t& s) { UserControl_KeyUp(k, s); });
+  }
   pRightDown->MouseMove.Connect([this](std::int16_t&, std::int16_t&, float&, float&) {
     ArrowMouseMove(*pRightDown, HoverForward);
   });

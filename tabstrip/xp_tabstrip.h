@@ -112,6 +112,7 @@ class XPTabstrip : public host::UserControl {
   void UserControl_EnterFocus() override;
   void UserControl_GotFocus() override;
   void UserControl_LostFocus() override;
+  void UserControl_ExitFocus() override;
 
   // Elements: the scroll panel and its two arrow buttons.
   std::shared_ptr<VB::PictureBox> picBlank;

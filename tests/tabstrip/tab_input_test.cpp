@@ -204,3 +204,28 @@ TEST_F(InputTest, FocusNotificationsDriveTheFocusLook) {
 
 }  // namespace
 }  // namespace tabstrip_test
+
+namespace tabstrip_test {
+namespace {
+
+// While the scroll panel shows, the engine gives the focus to the panel's elements.
+TEST_F(TabstripTest, KeysAndTheFocusLookWorkWhileThePanelHoldsTheFocus) {
+  auto s = PlaceFixed(300, 120, 10, 60);
+  auto other = form_->Add<quorin::XPTabstrip>("XPTabstrip2", {150.0f, 2250.0f, 3000.0f, 1500.0f});
+  form_->Show();
+  ClickAt(*s, 30, 10);
+  Run();
+  ASSERT_NE(win32::GetFocus(), s->hWnd());  // an element of the strip has it
+  EXPECT_TRUE(s->HasFocus);
+  robot().Key(39);
+  robot().Key(34);
+  Run();
+  EXPECT_EQ(s->SelectedTab(), 2);
+  EXPECT_EQ(s->FirstVisibleTab, 2);
+  other->Extender().SetFocus();
+  Run();
+  EXPECT_FALSE(s->HasFocus);
+}
+
+}  // namespace
+}  // namespace tabstrip_test
