@@ -17,6 +17,10 @@ mkdir -p out
 # The same form in use: buttons, maximise and restore, moving, resizing, its menu, a fade.
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm \
   --script apps/quorin-run/examples/mail-tour.txt > out/mail-tour.log
+# Four tab strips: hover, click, a held scroll arrow, Page Up and Down, an access key.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/tabstrips.frm \
+  --script apps/quorin-run/examples/tabstrips.txt > out/tabstrips.log
+echo "wrote out/tabstrip/*.png (four tab strips in use) and out/tabstrips.log"
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/hello.png (the scenario's screen shot) and out/hello.log (what it observed)"
