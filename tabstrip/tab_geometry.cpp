@@ -53,7 +53,9 @@ void XPTabstrip::RenderTabs() {
       std::min<std::int32_t>(number_of_tabs_, static_cast<std::int32_t>(tabs_.size()) - 1);
   // Each width is measured once per layout; nothing is kept between layouts.
   std::vector<std::int64_t> w(static_cast<std::size_t>(std::max(n, 0)) + 1, 0);
-  for (std::int32_t i = 1; i <= n; ++i) w[static_cast<std::size_t>(i)] = TabWidthOf(i);
+  if (Valid(alignment_)) {
+    for (std::int32_t i = 1; i <= n; ++i) w[static_cast<std::size_t>(i)] = TabWidthOf(i);
+  }
   const double scale_width = ScaleWidth();
   const double scale_height = ScaleHeight();
 
