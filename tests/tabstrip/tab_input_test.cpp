@@ -229,3 +229,24 @@ TEST_F(TabstripTest, KeysAndTheFocusLookWorkWhileThePanelHoldsTheFocus) {
 
 }  // namespace
 }  // namespace tabstrip_test
+
+namespace tabstrip_test {
+namespace {
+
+TEST_F(TabstripTest, ArrowButtonsShowTheHoverFrameWhileTheMouseIsOnThem) {
+  auto s = PlaceFixed(300, 120, 10, 60);
+  win32::RECT r;
+  win32::GetWindowRect(s->pLeftUp->hWnd(), &r);
+  robot().MoveTo(r.left + 9, r.top + 9).MoveTo(r.left + 10, r.top + 9);
+  Run();
+  EXPECT_TRUE(s->HoverBack);
+  EXPECT_FALSE(s->HoverForward);
+  EXPECT_EQ(At(*s->pLeftUp, 1, 1), s->TabHotStripColor());
+  robot().MoveTo(r.left + 9, r.top + 60).MoveTo(r.left + 9, r.top + 61);
+  Run();
+  EXPECT_FALSE(s->HoverBack);
+  EXPECT_NE(At(*s->pLeftUp, 1, 1), s->TabHotStripColor());
+}
+
+}  // namespace
+}  // namespace tabstrip_test
