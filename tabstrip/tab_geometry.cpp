@@ -222,8 +222,10 @@ void XPTabstrip::pLeftUp_MouseDown() {
   --FirstVisibleTab;
   DrawTab();
   if (!PauseAndPump(500)) return;
-  // No lower bound: a position of 0 is turned back to 1 by the next layout.
-  while (ScrollBackHeld) {
+  // A position of 0 is turned back to 1 by the layout. The repeat ends once the first tab
+  // shows, as the forward one ends at the last: a press held there has nothing left to do,
+  // and a loop without end would never let a run without its release finish.
+  while (ScrollBackHeld && FirstVisibleTab > 1) {
     win32::Sleep(1);
     --FirstVisibleTab;
     DrawTab();

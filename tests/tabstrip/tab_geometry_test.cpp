@@ -152,3 +152,26 @@ TEST_F(TabstripTest, AnUnknownAlignmentDrawsOnlyTheBodyFrame) {
 
 }  // namespace
 }  // namespace tabstrip_test
+
+namespace tabstrip_test {
+namespace {
+
+// A press on the back arrow whose release never comes still returns once the first tab shows.
+TEST_F(TabstripTest, AHeldBackArrowStopsRepeatingAtTheFirstTab) {
+  auto s = PlaceFixed(300, 120, 10, 60);
+  s->FirstVisibleTab = 4;
+  s->DrawTab();
+  ASSERT_EQ(s->FirstVisibleTab, 4);
+  win32::RECT r;
+  win32::GetWindowRect(s->pLeftUp->hWnd(), &r);
+  robot().MoveTo(r.left + 9, r.top + 9).Press();
+  Run();
+  EXPECT_EQ(s->FirstVisibleTab, 1);
+  EXPECT_TRUE(s->ScrollBackHeld);  // until the release
+  robot().Release();
+  Run();
+  EXPECT_FALSE(s->ScrollBackHeld);
+}
+
+}  // namespace
+}  // namespace tabstrip_test
