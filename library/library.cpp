@@ -9,6 +9,7 @@
 #include "skin/theme_x.h"
 #include "skin_parts/command_button.h"
 #include "skin_parts/label_menu.h"
+#include "tabstrip/xp_tabstrip.h"
 #include "tray_icon/tray_icon.h"
 
 namespace quorin {
@@ -24,6 +25,7 @@ void RegisterLibraryClasses() {
   RadioButton::TypeInfo();
   Frame::TypeInfo();
   TrayIcon::TypeInfo();
+  XPTabstrip::TypeInfo();
 }
 
 }  // namespace quorin

@@ -36,6 +36,10 @@ QUORIN_REGISTRY=out/components.txt ./build/release/apps/quorin-run/quorin-run \
   --register build/release/library/libQuorinSkinForVB6.so --components > out/components.log
 echo "wrote out/components.log (the library's classes in the component registry)"
 echo "wrote out/tray/tip.png (the taskbar with the icon and its tip) and out/tray.log"
+# Four tab strips: hover, click, a held scroll arrow, Page Up and Down, an access key.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/tabstrips.frm \
+  --script apps/quorin-run/examples/tabstrips.txt > out/tabstrips.log
+echo "wrote out/tabstrip/*.png (four tab strips in use) and out/tabstrips.log"
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/options/*.png (option buttons in group frames) and out/options.log"

@@ -160,23 +160,25 @@ class HostEngine : public Engine, public host::EventObserver, public host::Error
 
   Reply Set(const std::string& path, const Value& value) override {
     auto [object, member] = Member(path);
+    auto [name, index] = Indexed(*object, member);
     vb::Variant v = Convert(value);
     if (v.IsObject()) {
       try {
-        host::SetProperty(*object, member, v.ToObject());
+        host::SetProperty(*object, name, index, v.ToObject());
       } catch (const vb::Error& e) {
         if (e.Number() != vb::kNotSupported) throw;
-        host::LetProperty(*object, member, v);
+        host::LetProperty(*object, name, index, v);
       }
     } else {
-      host::LetProperty(*object, member, v);
+      host::LetProperty(*object, name, index, v);
     }
     return Reply::Ok();
   }
 
   Reply Get(const std::string& path) override {
     auto [object, member] = Member(path);
-    return Reply::Ok(Format(host::GetProperty(*object, member)));
+    auto [name, index] = Indexed(*object, member);
+    return Reply::Ok(Format(host::GetProperty(*object, name, index)));
   }
 
   Reply Call(const std::string& path, const std::vector<Value>& args) override {
@@ -366,6 +368,30 @@ class HostEngine : public Engine, public host::EventObserver, public host::Error
       current = next;
     }
     return *current;
+  }
+
+  // "TabCaption(2)" of a member taking arguments: its name and the arguments; any other
+  // member (an element such as "LbMenu(2)") as it stands.
+  static std::pair<std::string, std::vector<vb::Variant>> Indexed(const host::Object& object,
+                                                                  const std::string& member) {
+    std::size_t paren = member.find('(');
+    if (paren == std::string::npos || member.back() != ')' ||
+        !host::TakesArguments(object, member.substr(0, paren))) {
+      return {member, {}};
+    }
+    std::vector<vb::Variant> arguments;
+    std::string inside = member.substr(paren + 1, member.size() - paren - 2);
+    for (std::size_t start = 0; start <= inside.size();) {
+      std::size_t comma = inside.find(',', start);
+      if (comma == std::string::npos) comma = inside.size();
+      ValueParse parsed = ParseValue(inside.substr(start, comma - start));
+      if (!parsed.value || parsed.value->kind != Value::Kind::kLiteral) {
+        NoSuchObject(member);
+      }
+      arguments.push_back(parsed.value->literal);
+      start = comma + 1;
+    }
+    return {member.substr(0, paren), std::move(arguments)};
   }
 
   std::pair<host::Object*, std::string> Member(const std::string& path) {

@@ -25,6 +25,7 @@ constexpr const char* kClasses[] = {
     "QuorinSkinForVB6.RadioButton",
     "QuorinSkinForVB6.Frame",
     "QuorinSkinForVB6.TrayIcon",
+    "QuorinSkinForVB6.XPTabstrip",
 };
 
 std::string FormWith(const std::string& full_name) {

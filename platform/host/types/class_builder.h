@@ -199,6 +199,30 @@ class ClassBuilder {
     return Put(std::move(p));
   }
 
+  // A property with one index argument: TabCaption(Index) read by get(Index) and assigned
+  // by put(Index, value).
+  template <typename C, typename R, typename I, typename D, typename V>
+  requires std::is_base_of_v<C, T> && std::is_base_of_v<D, T> ClassBuilder& IndexedProperty(
+      std::string name, R (C::*get)(I) const, void (D::*put)(I, V),
+      std::vector<ParamInfo> params = {}, int dispid = 0) {
+    PropertyInfo p{std::move(name), dispid, {}, {}, {}, kIsObjectType<Plain<R>>};
+    p.params = Complete<1>(std::move(params));
+    p.get_at = [get](Object& o, std::span<const vb::Variant> args) -> vb::Variant {
+      const C& self = Self(o);
+      return VariantTraits<Plain<R>>::To((self.*get)(VariantTraits<Plain<I>>::From(args[0])));
+    };
+    auto setter = [put](Object& o, std::span<const vb::Variant> args, const vb::Variant& v) {
+      D& self = Self(o);
+      (self.*put)(VariantTraits<Plain<I>>::From(args[0]), VariantTraits<Plain<V>>::From(v));
+    };
+    if constexpr (kIsObjectType<Plain<V>>) {
+      p.set_at = setter;
+    } else {
+      p.let_at = setter;
+    }
+    return Put(std::move(p));
+  }
+
   template <typename C, typename R, typename... A>
   requires std::is_base_of_v<C, T> ClassBuilder& Method(std::string name, R (C::*fn)(A...),
                                                         std::vector<ParamInfo> params = {},

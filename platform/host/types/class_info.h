@@ -37,6 +37,12 @@ struct PropertyInfo {
   std::function<void(Object&, const vb::Variant&)> set;
   bool is_object = false;
   ValueKind kind = ValueKind::kOther;
+  // An indexed property (TabCaption(Index)): its index parameters, and accessors that take
+  // the index arguments first (optional ones already filled in).
+  std::vector<ParamInfo> params = {};
+  std::function<vb::Variant(Object&, std::span<const vb::Variant>)> get_at = {};
+  std::function<void(Object&, std::span<const vb::Variant>, const vb::Variant&)> let_at = {};
+  std::function<void(Object&, std::span<const vb::Variant>, const vb::Variant&)> set_at = {};
 };
 
 struct MethodInfo {

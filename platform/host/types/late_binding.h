@@ -23,6 +23,16 @@ vb::Variant GetProperty(Object& object, std::string_view name);
 void LetProperty(Object& object, std::string_view name, const vb::Variant& value);
 // Assigns an object reference (Set).
 void SetProperty(Object& object, std::string_view name, const vb::ObjectRef& value);
+// The same with arguments, for indexed properties (TabCaption(2)); a get with arguments of a
+// method calls it with them.
+vb::Variant GetProperty(Object& object, std::string_view name,
+                        std::span<const vb::Variant> arguments);
+void LetProperty(Object& object, std::string_view name, std::span<const vb::Variant> arguments,
+                 const vb::Variant& value);
+void SetProperty(Object& object, std::string_view name, std::span<const vb::Variant> arguments,
+                 const vb::ObjectRef& value);
+// Whether the member takes arguments: an indexed property or a method.
+bool TakesArguments(const Object& object, std::string_view name);
 vb::Variant CallMethod(Object& object, std::string_view name,
                        std::span<const vb::Variant> arguments = {});
 vb::Variant CallMethod(Object& object, std::string_view name,
