@@ -211,7 +211,8 @@ class ScriptRun {
   }
 
   // Runs an engine command and prints its outcome: `echo = text`, or `echo failed n "…"`.
-  void Ask(const std::string& echo, bool print_text, const std::function<Reply()>& call,
+  // Returns whether the command succeeded.
+  bool Ask(const std::string& echo, bool print_text, const std::function<Reply()>& call,
            const char* separator = " = ") {
     Reply reply;
     try {
@@ -227,6 +228,7 @@ class ScriptRun {
     } else if (print_text) {
       output_.Emit(echo + separator + reply.text);
     }
+    return reply.ok;
   }
 
   void Perform(const Action& a) {
@@ -248,8 +250,12 @@ class ScriptRun {
         return Ask(
             "inspect " + names[0], true, [&] { return engine_.Inspect(names[0]); }, " ");
       case Command::kSave:
-        return Ask("save " + names[0] + " " + names[1], false,
-                   [&] { return engine_.Save(names[0], names[1]); });
+        // A form that could not be saved is lost work: the run fails.
+        if (!Ask("save " + names[0] + " " + names[1], false,
+                 [&] { return engine_.Save(names[0], names[1]); })) {
+          failed_ = true;
+        }
+        return;
       case Command::kPropertyPages:
         return Ask("propertypages " + names[0], false,
                    [&] { return engine_.PropertyPages(names[0]); });
