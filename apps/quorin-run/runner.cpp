@@ -211,8 +211,8 @@ class ScriptRun {
   }
 
   // Runs an engine command and prints its outcome: `echo = text`, or `echo failed n "…"`.
-  // Returns whether the command succeeded.
-  bool Ask(const std::string& echo, bool print_text, const std::function<Reply()>& call,
+  // Runs the command; last_ok_ tells whether it succeeded.
+  void Ask(const std::string& echo, bool print_text, const std::function<Reply()>& call,
            const char* separator = " = ") {
     Reply reply;
     try {
@@ -228,7 +228,7 @@ class ScriptRun {
     } else if (print_text) {
       output_.Emit(echo + separator + reply.text);
     }
-    return reply.ok;
+    last_ok_ = reply.ok;
   }
 
   void Perform(const Action& a) {
@@ -250,11 +250,10 @@ class ScriptRun {
         return Ask(
             "inspect " + names[0], true, [&] { return engine_.Inspect(names[0]); }, " ");
       case Command::kSave:
+        Ask("save " + names[0] + " " + names[1], false,
+            [&] { return engine_.Save(names[0], names[1]); });
         // A form that could not be saved is lost work: the run fails.
-        if (!Ask("save " + names[0] + " " + names[1], false,
-                 [&] { return engine_.Save(names[0], names[1]); })) {
-          failed_ = true;
-        }
+        if (!last_ok_) failed_ = true;
         return;
       case Command::kPropertyPages:
         return Ask("propertypages " + names[0], false,
@@ -310,6 +309,7 @@ class ScriptRun {
   int expects_run_ = 0;
   int last_line_ = 0;  // the line of the last step that ran
   bool failed_ = false;
+  bool last_ok_ = true;
 };
 
 }  // namespace

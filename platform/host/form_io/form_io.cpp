@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/host/control/user_control.h"
+#include "platform/host/form_io/stored_values.h"
 #include "platform/host/services/designer.h"
 #include "platform/host/services/errors.h"
 #include "platform/host/services/screen.h"
@@ -18,6 +19,8 @@
 #include "platform/vb/error.h"
 #include "platform/win/desktop.h"
 #include "platform/win/user32.h"
+#include "platform/win/window.h"
+#include "platform/win/window_manager.h"
 
 namespace host::formio {
 
@@ -175,11 +178,12 @@ void ConvertNode(const FormNode& node, const FormNode* parent, bool parent_is_me
       } else {
         c.properties.Put(p.key, std::move(value));
       }
-    } else if (Writable(*info, p.key)) {
+    } else if (Writable(*info, p.key) && !IsDeferredKey(p.key, false)) {
       c.properties.Put(p.key, std::move(value));
     }
     // Anything else is a property the engine does not have: kept in the tree only.
   }
+  if (!user_control && !menu) AddAbsentDefaults(node, *info, c.properties);
   out.saved.controls.push_back(std::move(c));
   if (!extender.values.empty()) out.extenders.push_back(std::move(extender));
   for (const FormNode& child : node.children) {
@@ -198,10 +202,11 @@ Conversion Convert(const FormFile& file) {
   const ClassInfo& form_info = VB::Form::TypeInfo();
   for (const auto& p : root.properties) {
     if (OneOf(p.key, kGeometry) || OneOf(p.key, kClientKeys) || p.value.group()) continue;
-    if (!Writable(form_info, p.key)) continue;
+    if (!Writable(form_info, p.key) || IsDeferredKey(p.key, true)) continue;
     out.lines[Lower("|" + p.key)] = p.line;
     out.saved.properties.Put(p.key, p.value.ToVariant());
   }
+  AddAbsentDefaults(root, form_info, out.saved.properties);
   for (const FormNode& child : root.children) ConvertNode(child, nullptr, false, file, out);
   return out;
 }
@@ -275,6 +280,33 @@ void ApplyFormGeometry(VB::Form& form, const FormFile& file) {
   }
 }
 
+// What waits until every control is placed: list items, scale modes (positions in the file
+// are twips), and the form's WindowState after its position and size.
+void ApplyDeferred(VB::Form& form, const FormFile& file) {
+  auto apply = [&](Object& live, const FormNode& node, const char* key) {
+    const PropertyValue* v = node.Find(key);
+    if (!v || !v->scalar() || !Writable(live.Class(), key)) return;
+    try {
+      LetProperty(live, key, *v->scalar());
+    } catch (const vb::Error& e) {
+      throw formfile::FormFileError(file.source_name, LineOf(node, key),
+                                    std::string(key) + ": " + e.Description());
+    }
+  };
+  std::function<void(const FormNode&)> walk = [&](const FormNode& node) {
+    for (const FormNode& child : node.children) {
+      walk(child);
+      Object* live = FindByDisplayName(form, DisplayName(child));
+      if (!live || dynamic_cast<UserControl*>(live)) continue;
+      ApplyLists(child, *live);
+      if (AppliesScaleMode(child)) apply(*live, child, "ScaleMode");
+    }
+  };
+  walk(file.form);
+  if (AppliesScaleMode(file.form)) apply(form, file.form, "ScaleMode");
+  apply(form, file.form, "WindowState");
+}
+
 // The line a build failure belongs to: the property it names, else its control.
 int FailureLine(const ErrorReport& report, const std::string& form_name,
                 const std::map<std::string, int>& lines, int fallback) {
@@ -333,13 +365,22 @@ void DropUnsaved(FormNode& node, const PropertyBag& bag,
   for (const std::string& key : drop) node.Remove(key);
 }
 
-void WriteGeometry(FormNode& node, const SavedControl& c) {
-  const std::optional<float>* values[] = {&c.placement.left, &c.placement.top, &c.placement.width,
-                                          &c.placement.height};
+// Positions and sizes go to the file in twips, whatever the container's scale. A control
+// without a size of its own (a timer) writes its position only.
+void WriteGeometry(FormNode& node, const SavedControl& c, Object* live, const ClassInfo* info) {
+  std::optional<float> values[] = {c.placement.left, c.placement.top, c.placement.width,
+                                   c.placement.height};
+  if (auto* control = dynamic_cast<Control*>(live)) {
+    values[0] = control->left_twips();
+    values[1] = control->top_twips();
+    values[2] = control->width_twips();
+    values[3] = control->height_twips();
+  }
   for (int i = 0; i < 4; ++i) {
-    if (*values[i]) {
+    if (i >= 2 && info && !info->FindProperty(kGeometry[i])) continue;
+    if (values[i]) {
       node.Set(kGeometry[i],
-               PropertyValue::FromVariant(Coordinate(**values[i]), node.Find(kGeometry[i])));
+               PropertyValue::FromVariant(Coordinate(*values[i]), node.Find(kGeometry[i])));
     }
   }
 }
@@ -369,14 +410,19 @@ void SaveControlNode(FormNode& node, const SavedControl& c, Object* live) {
     return;
   }
   const bool user_control = info && IsUserControlClass(*info);
+  WriteGeometry(node, c, live, info);
+  if (!user_control) {
+    if (!live) return;
+    std::shared_ptr<Object> fresh = info && info->factory ? info->factory() : nullptr;
+    SaveIntrinsic(node, *live, fresh.get(), false);
+    return;
+  }
   DropUnsaved(node, c.properties, [&](std::string_view key) {
     if (OneOf(key, kGeometry) || SameName(key, "Index") || SameName(key, "Name")) return false;
     const PropertyValue* v = node.Find(key);
     if (v && v->group()) return false;
-    if (user_control) return !OneOf(key, kExtenderKeys) || DeclaredByControl(*info, key);
-    return info && Writable(*info, key) && !SameName(key, "Visible");
+    return !OneOf(key, kExtenderKeys) || DeclaredByControl(*info, key);
   });
-  WriteGeometry(node, c);
   WriteBag(node, c.properties);
   if (!live) return;
   if (user_control) {
@@ -392,8 +438,6 @@ void SaveControlNode(FormNode& node, const SavedControl& c, Object* live) {
     extender("TabStop", vb::Variant(true));
     extender("TabIndex", vb::Variant(std::int16_t{0}));
     if (uc->Alignable()) extender("Align", vb::Variant(std::int16_t{0}));
-  } else {
-    WriteDefaulted(node, "Visible", Read(*live, "Visible"), vb::Variant(true));
   }
 }
 
@@ -428,6 +472,7 @@ LoadedForm LoadForm(FormFile file, bool design_mode) {
       }
     }
     ApplyFormGeometry(*form, file);
+    ApplyDeferred(*form, file);
   } catch (const vb::Error& error) {
     failure = error;
   }
@@ -498,28 +543,46 @@ FormFile SaveTree(VB::Form& form, const FormFile* original) {
 
   // The form's own properties, then its client area as the designer writes it.
   FormNode& root = out.form;
-  const ClassInfo& form_info = VB::Form::TypeInfo();
-  DropUnsaved(root, saved.properties, [&](std::string_view key) {
-    const PropertyValue* v = root.Find(key);
-    return !(v && v->group()) && Writable(form_info, key) && !OneOf(key, kGeometry) &&
-           !SameName(key, "WindowState") && !SameName(key, "Visible");
-  });
-  WriteBag(root, saved.properties);
+  {
+    auto fresh = std::make_shared<VB::Form>();
+    SaveIntrinsic(root, form, fresh.get(), true);
+    if (fresh->alive()) fresh->RunUnload(VB::vbFormCode);
+  }
   WriteDefaulted(root, "WindowState", Read(form, "WindowState"), vb::Variant(std::int16_t{0}));
   auto [client_w, client_h] = ClientTwips(form);
+  float left = 0, top = 0;
+  const win::Window* window = win::Desktop::Current().windows().Find(form.hWnd());
+  if (window && form.Visible() && form.WindowState() != VB::vbNormal) {
+    // A minimised or maximised form is saved with its restored place and size.
+    const win32::RECT& r = window->normal_rect;
+    const float tx = Screen().TwipsPerPixelX(), ty = Screen().TwipsPerPixelY();
+    left = static_cast<float>(r.left) * tx;
+    top = static_cast<float>(r.top) * ty;
+    client_w =
+        static_cast<float>(r.right - r.left - window->insets.left - window->insets.right) * tx;
+    client_h = static_cast<float>(std::max(0, r.bottom - r.top - window->insets.top -
+                                                  window->insets.bottom - form.menu_bar_height())) *
+               ty;
+  } else {
+    left = form.Left();
+    top = form.Top();
+  }
   const std::pair<const char*, float> client[] = {{"ClientHeight", client_h},
-                                                  {"ClientLeft", form.Left()},
-                                                  {"ClientTop", form.Top()},
+                                                  {"ClientLeft", left},
+                                                  {"ClientTop", top},
                                                   {"ClientWidth", client_w}};
   for (const auto& [key, value] : client) {
     root.Set(key, PropertyValue::FromVariant(Coordinate(value), root.Find(key)));
   }
   for (const char* key : {"Left", "Top", "Width", "Height"}) root.Remove(key);
-  if (root.Find("ScaleWidth") || root.Find("ScaleHeight")) {
+  if ((root.Find("ScaleWidth") || root.Find("ScaleHeight")) && AppliesScaleMode(root)) {
+    // The client area in the form's own scale.
+    const float scale_w = ConvertScale(client_w, vbTwips, form.ScaleMode(), true);
+    const float scale_h = ConvertScale(client_h, vbTwips, form.ScaleMode(), false);
     root.Set("ScaleWidth",
-             PropertyValue::FromVariant(Coordinate(form.ScaleWidth()), root.Find("ScaleWidth")));
+             PropertyValue::FromVariant(Coordinate(scale_w), root.Find("ScaleWidth")));
     root.Set("ScaleHeight",
-             PropertyValue::FromVariant(Coordinate(form.ScaleHeight()), root.Find("ScaleHeight")));
+             PropertyValue::FromVariant(Coordinate(scale_h), root.Find("ScaleHeight")));
   }
   return out;
 }
