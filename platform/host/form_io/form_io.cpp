@@ -293,7 +293,21 @@ void ApplyDeferred(VB::Form& form, const FormFile& file) {
                                     std::string(key) + ": " + e.Description());
     }
   };
+  // The designer writes the frontmost control first.
+  auto stack = [&](const FormNode& node, Object* holder) {
+    auto* container = dynamic_cast<Container*>(holder);
+    if (!container) return;
+    std::vector<Control*> front_first;
+    for (const FormNode& child : node.children) {
+      if (auto* c = dynamic_cast<Control*>(FindByDisplayName(form, DisplayName(child)))) {
+        front_first.push_back(c);
+      }
+    }
+    container->StackFrontFirst(front_first);
+  };
   std::function<void(const FormNode&)> walk = [&](const FormNode& node) {
+    stack(node, &node == &file.form ? static_cast<Object*>(&form)
+                                    : FindByDisplayName(form, DisplayName(node)));
     for (const FormNode& child : node.children) {
       walk(child);
       Object* live = FindByDisplayName(form, DisplayName(child));
