@@ -586,6 +586,10 @@ FormFile SaveTree(VB::Form& form, const FormFile* original) {
                                                   {"ClientTop", top},
                                                   {"ClientWidth", client_w}};
   for (const auto& [key, value] : client) {
+    // A form placed by its StartUpPosition keeps the place it was designed at.
+    const bool placed_at_start =
+        form.StartUpPosition() != 0 && (SameName(key, "ClientLeft") || SameName(key, "ClientTop"));
+    if (placed_at_start && root.Find(key)) continue;
     root.Set(key, PropertyValue::FromVariant(Coordinate(value), root.Find(key)));
   }
   for (const char* key : {"Left", "Top", "Width", "Height"}) root.Remove(key);

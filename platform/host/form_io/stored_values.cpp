@@ -100,6 +100,13 @@ void ApplyLists(const FormNode& node, Object& live) {
 
 void SaveIntrinsic(FormNode& node, Object& live, Object* fresh, bool form) {
   const bool user_scale = !AppliesScaleMode(node);
+  if (form && fresh) {
+    // A form's border style decides its buttons' defaults (a dialog frame has none).
+    try {
+      LetProperty(*fresh, "BorderStyle", GetProperty(live, "BorderStyle"));
+    } catch (const vb::Error&) {
+    }
+  }
   for (const ClassInfo* info = &live.Class(); info; info = info->base()) {
     for (const PropertyInfo& p : info->properties) {
       if (!p.get || (!p.let && !p.set) || NotSaved(p.name, form)) continue;
