@@ -17,6 +17,8 @@ mkdir -p out
 # The same form in use: buttons, maximise and restore, moving, resizing, its menu, a fade.
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/mail.frm \
   --script apps/quorin-run/examples/mail-tour.txt > out/mail-tour.log
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/classic.frm --codepage 1252 \
+  --script apps/quorin-run/examples/classic.txt > out/classic.log
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/hello.png (the scenario's screen shot) and out/hello.log (what it observed)"
