@@ -129,8 +129,14 @@ std::optional<float> Number(const FormNode& node, std::string_view key, const Fo
   return static_cast<float>(value);
 }
 
-void ConvertNode(const FormNode& node, const FormNode* parent, bool parent_is_menu,
-                 const FormFile& file, Conversion& out) {
+// The font a node's controls take when their blocks have none: its own, else the one it took.
+vb::FontRef OwnFont(const FormNode& node, const vb::FontRef& inherited) {
+  const PropertyValue* font = node.Find("Font");
+  return font && font->font() ? *font->font() : inherited;
+}
+
+void ConvertNode(const FormNode& node, const FormNode* parent, const vb::FontRef& inherited_font,
+                 bool parent_is_menu, const FormFile& file, Conversion& out) {
   const std::string display = DisplayName(node);
   out.lines[Lower(display)] = node.line;
   const bool menu = IsMenuClass(node.class_name);
@@ -183,11 +189,11 @@ void ConvertNode(const FormNode& node, const FormNode* parent, bool parent_is_me
     }
     // Anything else is a property the engine does not have: kept in the tree only.
   }
-  if (!user_control && !menu) AddAbsentDefaults(node, *info, c.properties);
+  if (!user_control && !menu) AddAbsentDefaults(node, *info, inherited_font, c.properties);
   out.saved.controls.push_back(std::move(c));
   if (!extender.values.empty()) out.extenders.push_back(std::move(extender));
   for (const FormNode& child : node.children) {
-    ConvertNode(child, &node, menu, file, out);
+    ConvertNode(child, &node, OwnFont(node, inherited_font), menu, file, out);
   }
 }
 
@@ -206,8 +212,11 @@ Conversion Convert(const FormFile& file) {
     out.lines[Lower("|" + p.key)] = p.line;
     out.saved.properties.Put(p.key, p.value.ToVariant());
   }
-  AddAbsentDefaults(root, form_info, out.saved.properties);
-  for (const FormNode& child : root.children) ConvertNode(child, nullptr, false, file, out);
+  AddAbsentDefaults(root, form_info, nullptr, out.saved.properties);
+  const vb::FontRef form_font = OwnFont(root, nullptr);
+  for (const FormNode& child : root.children) {
+    ConvertNode(child, nullptr, form_font, false, file, out);
+  }
   return out;
 }
 
@@ -428,7 +437,13 @@ void SaveControlNode(FormNode& node, const SavedControl& c, Object* live) {
   if (!user_control) {
     if (!live) return;
     std::shared_ptr<Object> fresh = info && info->factory ? info->factory() : nullptr;
-    SaveIntrinsic(node, *live, fresh.get(), false);
+    // The font a control without a Font block would take: its container's.
+    vb::FontRef container_font;
+    if (auto* control = dynamic_cast<Control*>(live); control && control->container()) {
+      vb::Variant font = Read(control->container()->ContainerObject(), "Font");
+      if (font.IsObject()) container_font = std::dynamic_pointer_cast<vb::StdFont>(font.ToObject());
+    }
+    SaveIntrinsic(node, *live, fresh.get(), false, container_font);
     return;
   }
   DropUnsaved(node, c.properties, [&](std::string_view key) {
@@ -559,7 +574,7 @@ FormFile SaveTree(VB::Form& form, const FormFile* original) {
   FormNode& root = out.form;
   {
     auto fresh = std::make_shared<VB::Form>();
-    SaveIntrinsic(root, form, fresh.get(), true);
+    SaveIntrinsic(root, form, fresh.get(), true, nullptr);
     if (fresh->alive()) fresh->RunUnload(VB::vbFormCode);
   }
   WriteDefaulted(root, "WindowState", Read(form, "WindowState"), vb::Variant(std::int16_t{0}));

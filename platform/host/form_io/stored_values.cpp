@@ -78,10 +78,16 @@ bool AppliesScaleMode(const FormNode& node) {
          mode->scalar()->ToDouble() != 0;
 }
 
-void AddAbsentDefaults(const FormNode& node, const ClassInfo& info, PropertyBag& properties) {
+void AddAbsentDefaults(const FormNode& node, const ClassInfo& info,
+                       const vb::FontRef& inherited_font, PropertyBag& properties) {
   for (const char* key : {"Caption", "Text"}) {
     const PropertyInfo* p = info.FindProperty(key);
     if (p && p->let && !node.Find(key)) properties.Put(key, vb::Variant(std::string()));
+  }
+  const PropertyInfo* font = info.FindProperty("Font");
+  if (inherited_font && font && (font->set || font->let) && !node.Find("Font")) {
+    properties.Put("Font",
+                   vb::Variant(vb::ObjectRef(std::make_shared<vb::StdFont>(*inherited_font))));
   }
 }
 
@@ -98,7 +104,8 @@ void ApplyLists(const FormNode& node, Object& live) {
   list->SetItems(items->list()->items, std::move(data));
 }
 
-void SaveIntrinsic(FormNode& node, Object& live, Object* fresh, bool form) {
+void SaveIntrinsic(FormNode& node, Object& live, Object* fresh, bool form,
+                   const vb::FontRef& container_font) {
   const bool user_scale = !AppliesScaleMode(node);
   if (form && fresh) {
     // A form's border style decides its buttons' defaults (a dialog frame has none).
@@ -116,6 +123,8 @@ void SaveIntrinsic(FormNode& node, Object& live, Object* fresh, bool form) {
         value = p.get(live);
         if (IsTextKey(p.name)) {
           default_value = vb::Variant(std::string());
+        } else if (container_font && SameName(p.name, "Font")) {
+          default_value = vb::Variant(vb::ObjectRef(container_font));
         } else if (fresh) {
           default_value = p.get(*fresh);
         }

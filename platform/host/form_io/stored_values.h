@@ -10,6 +10,7 @@
 #include "platform/host/form_file/form_file.h"
 #include "platform/host/object.h"
 #include "platform/host/types/class_info.h"
+#include "platform/vb/std_font.h"
 
 namespace host::formio {
 
@@ -22,16 +23,19 @@ bool IsDeferredKey(std::string_view key, bool form);
 bool AppliesScaleMode(const formfile::FormNode& node);
 
 // The value a key takes when the file leaves it out, where that is not a new instance's:
-// text properties (Caption, Text) are empty, not the name given when a control is placed.
+// text properties (Caption, Text) are empty, not the name given when a control is placed, and
+// the font is a copy of the container's (`inherited_font`, when there is one).
 void AddAbsentDefaults(const formfile::FormNode& node, const ClassInfo& info,
-                       PropertyBag& properties);
+                       const vb::FontRef& inherited_font, PropertyBag& properties);
 
 // Puts the items of `List` and `ItemData` values into a list box or combo box.
 void ApplyLists(const formfile::FormNode& node, Object& live);
 
 // Writes an intrinsic control's or the form's properties into its node: every value that
 // differs from the one the file's absence would give, and every value the file already
-// wrote (so `TabIndex = 0` and a check box's `Value` stay). `fresh` is a new instance.
-void SaveIntrinsic(formfile::FormNode& node, Object& live, Object* fresh, bool form);
+// wrote (so `TabIndex = 0` and a check box's `Value` stay). `fresh` is a new instance;
+// `container_font` the font an absent Font block stands for.
+void SaveIntrinsic(formfile::FormNode& node, Object& live, Object* fresh, bool form,
+                   const vb::FontRef& container_font);
 
 }  // namespace host::formio
