@@ -322,6 +322,13 @@ void ApplyDeferred(VB::Form& form, const FormFile& file) {
       Object* live = FindByDisplayName(form, DisplayName(child));
       if (!live || dynamic_cast<UserControl*>(live)) continue;
       ApplyLists(child, *live);
+      // An AutoSize label keeps the size the designer measured until its text changes.
+      auto* control = dynamic_cast<Control*>(live);
+      const PropertyValue* auto_size = child.Find("AutoSize");
+      if (control && auto_size && auto_size->scalar() && auto_size->scalar()->IsNumeric() &&
+          auto_size->scalar()->ToBoolean()) {
+        control->SizeTwips(Number(child, "Width", file), Number(child, "Height", file));
+      }
       if (AppliesScaleMode(child)) apply(*live, child, "ScaleMode");
     }
   };

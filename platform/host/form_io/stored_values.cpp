@@ -23,7 +23,9 @@ bool IsTextKey(std::string_view key) {
 bool NotSaved(std::string_view key, bool form) {
   for (const char* skip :
        {"Name", "Index", "Left", "Top", "Width", "Height", "hWnd", "hDC", "Controls", "Container",
-        "ListIndex", "ListCount", "ScaleWidth", "ScaleHeight", "Style"}) {
+        "ListIndex", "ListCount", "ScaleWidth", "ScaleHeight", "Style",
+        // Parts of the Font, which is saved whole.
+        "FontName", "FontSize", "FontBold", "FontItalic", "FontUnderline", "FontStrikethru"}) {
     if (SameName(key, skip)) return true;
   }
   return form && (SameName(key, "WindowState") || SameName(key, "Visible"));
