@@ -40,6 +40,8 @@ echo "wrote out/tray/tip.png (the taskbar with the icon and its tip) and out/tra
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/tabstrips.frm \
   --script apps/quorin-run/examples/tabstrips.txt > out/tabstrips.log
 echo "wrote out/tabstrip/*.png (four tab strips in use) and out/tabstrips.log"
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/classic.frm --codepage 1252 \
+  --script apps/quorin-run/examples/classic.txt > out/classic.log
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"
 echo "wrote out/tour/*.png (the skinned form in use) and out/mail-tour.log"
 echo "wrote out/options/*.png (option buttons in group frames) and out/options.log"

@@ -1,6 +1,7 @@
 // quorin-run: runs forms and a script of mouse, keyboard and property actions on the
 // headless desktop, printing everything it observes. See README.md for the formats.
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -12,14 +13,17 @@
 
 #include "apps/quorin-run/components.h"
 #include "apps/quorin-run/runner.h"
+#include "platform/vb/ansi.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: quorin-run FORMFILE... [--script FILE | --script - | -] [--design]\n"
+    "                  [--codepage N]\n"
     "       quorin-run [--register LIB] [--unregister LIB] [--components]\n"
     "  --script FILE  the script to run ('-' reads it from standard input)\n"
     "  --design       load the forms at design time\n"
+    "  --codepage N   the ANSI code page of form files (default 936; 1252 for Western)\n"
     "Without a script the forms are loaded (and so checked) and nothing else happens.\n"
     "  --register LIB    registers the control library's classes in the component registry\n"
     "  --unregister LIB  removes them\n"
@@ -51,6 +55,16 @@ int main(int argc, char** argv) {
       registry.push_back({scenario::RegistryAction::kList, {}});
     } else if (arg == "--design") {
       options.design_mode = true;
+    } else if (arg == "--codepage") {
+      if (i + 1 >= argc) return Usage("--codepage needs a number such as 1252");
+      const std::string value = argv[++i];
+      int code_page = 0;
+      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), code_page);
+      if (ec != std::errc() || end != value.data() + value.size() ||
+          !vb::IsKnownCodePage(code_page)) {
+        return Usage("unknown code page " + value);
+      }
+      vb::SetAnsiCodePage(code_page);
     } else if (arg == "--script" || arg == "-") {
       if (script_file) return Usage("only one script can run");
       if (arg == "-") {

@@ -211,6 +211,7 @@ class ScriptRun {
   }
 
   // Runs an engine command and prints its outcome: `echo = text`, or `echo failed n "…"`.
+  // Runs the command; last_ok_ tells whether it succeeded.
   void Ask(const std::string& echo, bool print_text, const std::function<Reply()>& call,
            const char* separator = " = ") {
     Reply reply;
@@ -227,6 +228,7 @@ class ScriptRun {
     } else if (print_text) {
       output_.Emit(echo + separator + reply.text);
     }
+    last_ok_ = reply.ok;
   }
 
   void Perform(const Action& a) {
@@ -248,8 +250,11 @@ class ScriptRun {
         return Ask(
             "inspect " + names[0], true, [&] { return engine_.Inspect(names[0]); }, " ");
       case Command::kSave:
-        return Ask("save " + names[0] + " " + names[1], false,
-                   [&] { return engine_.Save(names[0], names[1]); });
+        Ask("save " + names[0] + " " + names[1], false,
+            [&] { return engine_.Save(names[0], names[1]); });
+        // A form that could not be saved is lost work: the run fails.
+        if (!last_ok_) failed_ = true;
+        return;
       case Command::kPropertyPages:
         return Ask("propertypages " + names[0], false,
                    [&] { return engine_.PropertyPages(names[0]); });
@@ -310,6 +315,7 @@ class ScriptRun {
   int expects_run_ = 0;
   int last_line_ = 0;  // the line of the last step that ran
   bool failed_ = false;
+  bool last_ok_ = true;
 };
 
 }  // namespace

@@ -33,6 +33,20 @@ std::size_t SequenceLength(unsigned char lead) {
   return 1;
 }
 
+// Whether `code_page` is a double-byte code page and `byte` may follow a lead byte there.
+bool IsTrailByte(int code_page, unsigned char byte) {
+  switch (code_page) {
+    case 932:  // Shift-JIS
+      return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+    case 936:  // GBK
+    case 949:  // Unified Hangul Code
+    case 950:  // Big5
+      return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+    default:
+      return false;
+  }
+}
+
 // Converts with iconv, replacing each unconvertible input character by "?".
 std::string Convert(std::string_view input, const std::string& from, const std::string& to,
                     bool input_is_utf8) {
@@ -56,7 +70,10 @@ std::string Convert(std::string_view input, const std::string& from, const std::
       std::size_t skip = 1;
       if (input_is_utf8) {
         skip = SequenceLength(static_cast<unsigned char>(input[pos]));
-      } else if (static_cast<unsigned char>(input[pos]) >= 0x80 && pos + 1 < input.size()) {
+      } else if (static_cast<unsigned char>(input[pos]) >= 0x80 && pos + 1 < input.size() &&
+                 IsTrailByte(g_code_page, static_cast<unsigned char>(input[pos + 1]))) {
+        // A bad pair of a double-byte code page is one character; a byte that cannot
+        // continue it (a quote, a line end) is never swallowed.
         skip = 2;
       }
       pos += std::min(skip, input.size() - pos);
@@ -74,6 +91,14 @@ int AnsiCodePage() {
 }
 void SetAnsiCodePage(int code_page) {
   g_code_page = code_page;
+}
+
+bool IsKnownCodePage(int code_page) {
+  if (code_page <= 0) return false;
+  iconv_t cd = iconv_open("UTF-8", IconvName(code_page).c_str());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  iconv_close(cd);
+  return true;
 }
 
 std::string ToAnsi(std::string_view utf8) {

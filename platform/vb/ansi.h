@@ -8,6 +8,8 @@ namespace vb {
 // The system ANSI code page (936 by default, since the system's own texts are Chinese).
 int AnsiCodePage();
 void SetAnsiCodePage(int code_page);
+// Whether the conversions know this code page (iconv has a converter for it).
+bool IsKnownCodePage(int code_page);
 
 // UTF-8 to the ANSI code page and back. A character the code page cannot hold becomes "?",
 // as the platform's conversion does; malformed input bytes become "?" as well.

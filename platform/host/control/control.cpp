@@ -273,6 +273,30 @@ void Container::RemoveChild(const Control* child) {
   InvalidateWindowless();
 }
 
+void Container::StackFrontFirst(const std::vector<Control*>& front_first) {
+  // children_ runs back to front: the listed ones go there in reverse, in the slots they held.
+  std::vector<std::size_t> slots;
+  std::vector<ControlPtr> listed;
+  for (auto it = front_first.rbegin(); it != front_first.rend(); ++it) {
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+      if (children_[i].get() == *it) {
+        slots.push_back(i);
+        listed.push_back(children_[i]);
+      }
+    }
+  }
+  std::sort(slots.begin(), slots.end());
+  for (std::size_t k = 0; k < slots.size(); ++k) children_[slots[k]] = listed[k];
+  // Each window sent to the bottom in turn leaves the first one on top.
+  for (Control* c : front_first) {
+    if (c->windowed() && c->hWnd()) {
+      win32::SetWindowPos(c->hWnd(), win32::HWND_BOTTOM, 0, 0, 0, 0,
+                          win32::SWP_NOMOVE | win32::SWP_NOSIZE | win32::SWP_NOACTIVATE);
+    }
+  }
+  InvalidateWindowless();
+}
+
 Control* Container::WindowlessAt(win32::POINT p) const {
   for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
     Control& c = **it;

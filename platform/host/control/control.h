@@ -215,6 +215,9 @@ class Container {
   const std::vector<ControlPtr>& children() const { return children_; }
   void AddChild(ControlPtr child);
   void RemoveChild(const Control* child);
+  // Stacks the listed children front first, as a form file lists them (the first is on top
+  // of those it overlaps); the windows of windowed ones follow. Others keep their places.
+  void StackFrontFirst(const std::vector<Control*>& front_first);
   // The front-most visible, enabled windowless child at a point of the child window.
   Control* WindowlessAt(win32::POINT child_px) const;
   // Draws the visible windowless children, back to front, onto a DC of the child window.

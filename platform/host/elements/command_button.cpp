@@ -165,7 +165,7 @@ void CheckBox::Value(std::int16_t value) {
   value_ = value;
   Invalidate();
   // A new value raises Click, as a click does (but not twice for a click itself).
-  if (!toggling_) host::RaiseOn(*this, "Click", [this] { Click(); });
+  if (!toggling_ && RaisesChangeEvents()) host::RaiseOn(*this, "Click", [this] { Click(); });
 }
 
 void CheckBox::OnClick() {

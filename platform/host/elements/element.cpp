@@ -1,5 +1,7 @@
 #include "platform/host/elements/element.h"
 
+#include "platform/host/form/form.h"
+
 #include "platform/host/services/input.h"
 
 namespace host {
@@ -72,6 +74,11 @@ win32::LRESULT WindowedElement::WindowMessage(win32::UINT msg, win32::WPARAM wpa
     return result;
   }
   return WindowHost::WindowMessage(msg, wparam, lparam);
+}
+
+bool Element::RaisesChangeEvents() const {
+  const VB::Form* on = form();
+  return !on || on->loaded();
 }
 
 }  // namespace host

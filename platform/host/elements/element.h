@@ -34,6 +34,10 @@ class Element : public Control {
   void OnGotFocus() override { GotFocus(); }
   void OnLostFocus() override { LostFocus(); }
 
+  // Whether a changed value raises its event now: not while a form file builds the form
+  // (before its Load), as the designer's stored values raise none.
+  bool RaisesChangeEvents() const;
+
   // Registers the members every element has (Name, Index, position, Visible, ...).
   template <typename T>
   static void AddCommonMembers(ClassBuilder<T>& b, bool windowed);

@@ -121,12 +121,32 @@ void ComboBox::AddItem(std::string item, std::optional<std::int16_t> index) {
     if (list_index_ >= *index) ++list_index_;
   }
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+  item_data_.insert(item_data_.begin() + static_cast<std::ptrdiff_t>(at), 0);
+  Invalidate();
+}
+
+std::int32_t ComboBox::ItemData(std::int16_t index) const {
+  if (index < 0 || index >= ListCount()) throw vb::Error(381, "Invalid property array index");
+  return item_data_[static_cast<std::size_t>(index)];
+}
+
+void ComboBox::ItemData(std::int16_t index, std::int32_t value) {
+  if (index < 0 || index >= ListCount()) throw vb::Error(381, "Invalid property array index");
+  item_data_[static_cast<std::size_t>(index)] = value;
+}
+
+void ComboBox::SetItems(std::vector<std::string> items, std::vector<std::int32_t> data) {
+  items_ = std::move(items);
+  data.resize(items_.size(), 0);
+  item_data_ = std::move(data);
+  list_index_ = -1;
   Invalidate();
 }
 
 void ComboBox::RemoveItem(std::int16_t index) {
   if (index < 0 || index >= ListCount()) throw vb::Error(vb::kInvalidProcedureCall);
   items_.erase(items_.begin() + index);
+  item_data_.erase(item_data_.begin() + index);
   if (list_index_ == index) {
     list_index_ = -1;
   } else if (list_index_ > index) {
@@ -137,6 +157,7 @@ void ComboBox::RemoveItem(std::int16_t index) {
 
 void ComboBox::Clear() {
   items_.clear();
+  item_data_.clear();
   list_index_ = -1;
   Invalidate();
 }
@@ -216,6 +237,7 @@ std::shared_ptr<host::Control> ComboBox::CloneForArray() const {
   auto copy = std::make_shared<ComboBox>();
   CopyStateTo(*copy);
   copy->items_ = items_;
+  copy->item_data_ = item_data_;
   copy->list_index_ = list_index_;
   copy->font_ = font_;
   return copy;
@@ -230,6 +252,11 @@ const host::ClassInfo& ComboBox::TypeInfo() {
         .Method("RemoveItem", &ComboBox::RemoveItem, {host::Param("Index")})
         .Method("Clear", &ComboBox::Clear)
         .Method("List", &ComboBox::List, {host::Param("Index")})
+        .Method("ItemData",
+                [](ComboBox& c, std::span<const vb::Variant> args) {
+                  return vb::Variant(c.ItemData(args[0].ToInteger()));
+                },
+                {host::Param("Index")})
         .Property("ListCount", &ComboBox::ListCount)
         .Property("ListIndex", &ComboBox::ListIndex, &ComboBox::ListIndex)
         .Property("Text", &ComboBox::Text)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/host/elements/element.h"
+#include "platform/host/elements/item_list.h"
 #include "platform/vb/std_font.h"
 
 namespace VB {
@@ -50,7 +51,7 @@ class TextBox : public host::WindowedElement {
 
 // A drop-down list (the combo box's style 2): a list of items, one of them selected;
 // a change of ListIndex raises Click.
-class ComboBox : public host::WindowedElement {
+class ComboBox : public host::WindowedElement, public host::ItemList {
  public:
   ComboBox();
   static const host::ClassInfo& TypeInfo();
@@ -69,6 +70,14 @@ class ComboBox : public host::WindowedElement {
     return list_index_ < 0 ? std::string() : items_[static_cast<std::size_t>(list_index_)];
   }
   std::int16_t Style() const { return 2; }
+  // ItemData of an item; error 381 for an index outside the list.
+  std::int32_t ItemData(std::int16_t index) const;
+  void ItemData(std::int16_t index, std::int32_t value);
+
+  // host::ItemList
+  std::vector<std::string> Items() const override { return items_; }
+  std::vector<std::int32_t> ItemDataValues() const override { return item_data_; }
+  void SetItems(std::vector<std::string> items, std::vector<std::int32_t> data) override;
   const vb::FontRef& Font() const { return font_; }
   void Font(vb::FontRef value);
   bool CanGetFocus() const override { return true; }
@@ -87,6 +96,7 @@ class ComboBox : public host::WindowedElement {
 
  private:
   std::vector<std::string> items_;
+  std::vector<std::int32_t> item_data_;  // one per item
   std::int16_t list_index_ = -1;
   vb::FontRef font_ = std::make_shared<vb::StdFont>();
 };

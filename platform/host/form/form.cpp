@@ -325,6 +325,38 @@ void Form::RunLoad() {
   RaiseEvent("Load", [this] { Load(); });
 }
 
+void Form::StartUpPosition(std::int16_t value) {
+  if (value < 0 || value > 3) throw vb::Error(vb::kInvalidPropertyValue);
+  start_up_position_ = value;
+}
+
+void Form::PlaceAtStartUp() {
+  if (start_up_position_ == 0 || window_state_ != vbNormal) return;
+  win32::RECT outer;
+  win32::GetWindowRect(window(), &outer);
+  const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+  win::Desktop& desktop = win::Desktop::Current();
+  win32::RECT area = desktop.ScreenRect();
+  int x = 0, y = 0;
+  if (start_up_position_ == 3) {
+    // The default place cascades from the work area's corner, one step per open window.
+    const win32::RECT work = desktop.WorkArea();
+    int open = 0;
+    for (const auto& f : host::Forms()) open += f.get() != this && f->Visible();
+    x = work.left + 26 * (open % 8);
+    y = work.top + 26 * (open % 8);
+  } else {
+    std::shared_ptr<Form> owner = owner_.lock();
+    if (start_up_position_ == 1 && owner && owner->Visible()) {
+      win32::GetWindowRect(owner->window(), &area);
+    }
+    x = area.left + (area.right - area.left - w) / 2;
+    y = area.top + (area.bottom - area.top - h) / 2;
+  }
+  win32::SetWindowPos(window(), 0, x, y, 0, 0,
+                      win32::SWP_NOSIZE | win32::SWP_NOZORDER | win32::SWP_NOACTIVATE);
+}
+
 void Form::ShowWindowNow() {
   static const int kCommands[] = {win32::SW_SHOWNOACTIVATE, win32::SW_SHOWMINNOACTIVE,
                                   win32::SW_SHOWMAXIMIZED};
@@ -346,6 +378,7 @@ void Form::Show(std::int16_t modal, std::shared_ptr<Form> owner) {
     if (!shown_once_) {
       // The first Resize comes before the form appears and is activated.
       shown_once_ = true;
+      PlaceAtStartUp();
       SurfaceResized();
       RaiseEvent("Resize", [this] { Resize(); });
       if (!alive()) return;

@@ -98,6 +98,10 @@ class Form : public host::Object,
   void Enabled(bool value);
   std::int16_t MousePointer() const { return mouse_pointer_; }
   void MousePointer(std::int16_t value) { mouse_pointer_ = value; }
+  // Where the form goes when first shown: 0 where it was put, 1 centred on its owner (the
+  // screen without one), 2 centred on the screen, 3 the window system's default place.
+  std::int16_t StartUpPosition() const { return start_up_position_; }
+  void StartUpPosition(std::int16_t value);
   bool KeyPreview() const { return key_preview_; }
   void KeyPreview(bool value) { key_preview_ = value; }
 
@@ -222,6 +226,7 @@ class Form : public host::Object,
   void RaiseEvent(std::string_view name, const std::function<void()>& raise);
   void DropMenuTitle(Menu& title);
   void ShowWindowNow();
+  void PlaceAtStartUp();
 
   std::string caption_;
   std::int16_t border_style_ = 2;
@@ -233,6 +238,7 @@ class Form : public host::Object,
   vb::PictureRef icon_;
   std::int16_t mouse_pointer_ = 0;
   bool key_preview_ = false;
+  std::int16_t start_up_position_ = 0;
   bool loaded_ = false;
   bool unloading_ = false;
   bool shown_once_ = false;

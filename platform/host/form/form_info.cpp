@@ -41,6 +41,7 @@ const host::ClassInfo& Form::TypeInfo() {
         .Property("Enabled", &Form::Enabled, &Form::Enabled)
         .Property("MousePointer", &Form::MousePointer, &Form::MousePointer)
         .Property("KeyPreview", &Form::KeyPreview, &Form::KeyPreview)
+        .Property("StartUpPosition", &Form::StartUpPosition, &Form::StartUpPosition)
         .Property(
             "Controls",
             [](Form& f) {

@@ -1,5 +1,7 @@
 #include "platform/host/form_file/file_io.h"
 
+#include <cctype>
+
 #include <unistd.h>
 
 #include <atomic>
@@ -36,6 +38,49 @@ ReadResult ReadWholeFile(const std::filesystem::path& path, std::size_t max_byte
   if (more) return ReadResult::kTooLarge;
   bytes->resize(got);
   return ReadResult::kOk;
+}
+
+namespace {
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (std::tolower(x) != std::tolower(y)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::filesystem::path ResolveIgnoringCase(const std::filesystem::path& base,
+                                          std::string_view name) {
+  namespace fs = std::filesystem;
+  std::string portable(name);
+  for (char& c : portable) {
+    if (c == '\\') c = '/';
+  }
+  const fs::path wanted(portable);
+  if (wanted.is_absolute()) return wanted;
+  std::error_code ec;
+  fs::path found = base;
+  for (const fs::path& part : wanted) {
+    const fs::path exact = found / part;
+    if (fs::exists(exact, ec) || part == "." || part == "..") {
+      found = exact;
+      continue;
+    }
+    fs::path match;
+    for (fs::directory_iterator it(found, ec), end; !ec && it != end; it.increment(ec)) {
+      if (SameIgnoringCase(it->path().filename().string(), part.string())) {
+        match = it->path();
+        break;
+      }
+    }
+    if (match.empty()) return base / portable;
+    found = match;
+  }
+  return found;
 }
 
 std::filesystem::path WriteTemporary(const std::filesystem::path& path, std::string_view bytes) {

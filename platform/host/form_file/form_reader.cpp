@@ -111,6 +111,13 @@ Statement Classify(std::string_view line) {
   return Statement::Other;
 }
 
+// Keys that only ever hold pictures (Picture, Icon, MouseIcon, DownPicture, Tab(0).Picture, ...),
+// so a damaged entry there is reported as a bad picture.
+bool IsPictureKey(std::string_view key) {
+  const std::string lower = Lowered(key);
+  return lower.ends_with("picture") || lower.ends_with("icon") || lower.ends_with("image");
+}
+
 bool IsFontGroup(std::string_view name, std::string_view guid) {
   return EqualsIgnoreCase(guid, kStdFontGuid) || (guid.empty() && EqualsIgnoreCase(name, "Font"));
 }
@@ -165,6 +172,7 @@ class FormTextReader {
   std::size_t next_ = 0;             // the next line to read
   std::string newline_ = "\r\n";
   std::map<std::string, std::vector<std::uint8_t>> companions_;
+  std::string key_;  // the key whose value is being read
   // Pictures already loaded by LoadPicture, by the file they came from.
   std::map<std::filesystem::path, PictureValue> loaded_;
 };
@@ -453,6 +461,7 @@ Property FormTextReader::ParseAssignment(std::size_t index) {
   if (key.empty() || !c.Eat('=')) Fail(line, "unknown syntax: \"" + std::string(text) + "\"");
   c.SkipSpace();
   if (c.AtEnd()) Fail(line, "missing value for " + key);
+  key_ = key;
   PropertyValue value = ParseValue(c, line);
   c.SkipSpace();
   if (c.Eat('\'')) {
@@ -580,7 +589,7 @@ PropertyValue FormTextReader::ParseHex(Cursor& c, int line) {
 std::span<const std::uint8_t> FormTextReader::Companion(const std::string& file, int line) {
   auto it = companions_.find(file);
   if (it != companions_.end()) return it->second;
-  const std::filesystem::path path = base_ / std::filesystem::path(file);
+  const std::filesystem::path path = ResolveIgnoringCase(base_, file);
   std::vector<std::uint8_t> bytes;
   std::string why;
   switch (ReadWholeFile(path, frx::kMaxCompanionBytes, &bytes)) {
@@ -609,11 +618,26 @@ PropertyValue FormTextReader::CompanionValue(const std::string& file, Cursor& c,
   if (file.empty()) Fail(line, "companion reference without a file name");
   const std::span<const std::uint8_t> bytes = Companion(file, line);
   try {
-    if (string_entry) {
+    const bool list_key = EqualsIgnoreCase(key_, "List") || EqualsIgnoreCase(key_, "ItemData");
+    if (string_entry || (!list_key && !IsPictureKey(key_) && !frx::IsPictureEntry(bytes, offset))) {
+      // A string; the designer refers to a multi-line Text without "$".
       std::size_t entry_size = 0;
       PropertyValue v = PropertyValue::Scalar(
           vb::Variant(DecodeString(frx::ReadString(bytes, offset, &entry_size))));
       v.in_companion_ = true;
+      v.plain_reference_ = !string_entry;
+      const auto entry = bytes.subspan(offset, entry_size);
+      v.companion_entry_ =
+          std::make_shared<const std::vector<std::uint8_t>>(entry.begin(), entry.end());
+      return v;
+    }
+    if (list_key) {
+      std::size_t entry_size = 0;
+      ListValue list;
+      for (std::string_view item : frx::ReadList(bytes, offset, &entry_size)) {
+        list.items.push_back(DecodeString(item));
+      }
+      PropertyValue v = PropertyValue::List(std::move(list));
       const auto entry = bytes.subspan(offset, entry_size);
       v.companion_entry_ =
           std::make_shared<const std::vector<std::uint8_t>>(entry.begin(), entry.end());
@@ -621,6 +645,7 @@ PropertyValue FormTextReader::CompanionValue(const std::string& file, Cursor& c,
     }
     const std::span<const std::uint8_t> data = frx::ReadPicture(bytes, offset);
     PictureValue picture;
+    picture.keep_empty = data.empty();
     picture.companion_offset = static_cast<std::uint32_t>(offset);
     if (!data.empty()) {
       try {
@@ -654,7 +679,7 @@ PropertyValue FormTextReader::LoadPictureValue(Cursor& c, int line) {
   picture.load_path = path;
   if (path.empty()) return PropertyValue::Picture(std::move(picture));
   std::filesystem::path file(path);
-  if (file.is_relative()) file = base_ / file;
+  if (file.is_relative()) file = ResolveIgnoringCase(base_, path);
   picture.load_file = file;
   if (auto it = loaded_.find(file); it != loaded_.end()) {
     picture.picture = it->second.picture;

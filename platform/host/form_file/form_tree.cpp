@@ -127,6 +127,10 @@ PropertyValue PropertyValue::Group(PropertyGroup group) {
   return PropertyValue{Data(std::move(group))};
 }
 
+PropertyValue PropertyValue::List(ListValue list) {
+  return PropertyValue{Data(std::move(list))};
+}
+
 PropertyValue PropertyValue::FromVariant(const vb::Variant& value, const PropertyValue* previous) {
   if (value.IsObject()) {
     vb::ObjectRef object = value.ToObject();
@@ -140,7 +144,12 @@ PropertyValue PropertyValue::FromVariant(const vb::Variant& value, const Propert
       if (previous && previous->picture() && previous->picture()->picture == picture) {
         return *previous;
       }
-      return Picture(picture);
+      PictureValue stored;
+      stored.picture = picture;
+      // A property bag stores an empty picture only where the default is not empty: it is
+      // written as a zero-length entry, or reading it back would give the default.
+      stored.keep_empty = vb::IsEmpty(picture);
+      return Picture(std::move(stored));
     }
     throw vb::Error(vb::kTypeMismatch, "only fonts and pictures can be stored as objects");
   }
@@ -164,6 +173,7 @@ vb::Variant PropertyValue::ToVariant() const {
     case Kind::Picture:
       return vb::Variant(vb::ObjectRef(picture()->picture));
     case Kind::Group:
+    case Kind::List:
       break;
   }
   return {};
@@ -181,6 +191,8 @@ bool PropertyValue::SameAs(const PropertyValue& other) const {
     case Kind::Group:
       return EqualsIgnoreCase(group()->guid, other.group()->guid) &&
              SameList(group()->properties, other.group()->properties);
+    case Kind::List:
+      return list()->items == other.list()->items;
   }
   return false;
 }

@@ -75,14 +75,23 @@ struct PictureValue {
   // Set when it came from `LoadPicture("…")`: the path as written and the file it named.
   std::string load_path;
   std::filesystem::path load_file;
+  // An empty picture written as a zero-length entry (the designer's "no icon"), kept so that
+  // saving does not let the class's default picture come back.
+  bool keep_empty = false;
+};
+
+// The items of a list box's or combo box's `List`, or of its `ItemData` (each value as its
+// decimal text), kept in the companion file.
+struct ListValue {
+  std::vector<std::string> items;
 };
 
 // One property value: a scalar (Boolean, Integer, Long, Single, Double, String), a font, a
-// picture or a nested group. Values read from a file remember their source text, so an
-// unchanged value is written back exactly as it was read (spacing and `'comment` included).
+// picture, a nested group or a list of items. Values read from a file remember their source text,
+// so an unchanged value is written back exactly as it was read (spacing and `'comment` included).
 class PropertyValue {
  public:
-  enum class Kind { Scalar, Font, Picture, Group };
+  enum class Kind { Scalar, Font, Picture, Group, List };
 
   // A scalar; Empty and object Variants are refused with error 13. The comment (without the
   // apostrophe) is written after the value; Booleans get 'True / 'False when none is given.
@@ -96,6 +105,7 @@ class PropertyValue {
   static PropertyValue Picture(PictureValue picture);
   static PropertyValue Picture(vb::PictureRef picture);
   static PropertyValue Group(PropertyGroup group);
+  static PropertyValue List(ListValue list);
   // The value a property bag stores for `value`: a font or picture object becomes a Font or
   // Picture value, anything else a scalar. When `previous` (the value read from the file for
   // the same key) holds the same value, its source text, comment and picture bytes are kept,
@@ -110,14 +120,17 @@ class PropertyValue {
   const vb::FontRef* font() const { return std::get_if<vb::FontRef>(&data_); }
   const PictureValue* picture() const { return std::get_if<PictureValue>(&data_); }
   const PropertyGroup* group() const { return std::get_if<PropertyGroup>(&data_); }
+  const ListValue* list() const { return std::get_if<ListValue>(&data_); }
 
   const std::string& comment() const { return comment_; }
   bool hex() const { return hex_; }
   bool shortcut() const { return shortcut_; }
   // True for a string read from (and written back to) the companion file.
   bool in_companion() const { return in_companion_; }
+  // True for a companion-file string referred to without "$" (`Text = "F.frx":0000`).
+  bool plain_reference() const { return plain_reference_; }
   // The value as a property bag hands it out: the scalar, the font or picture object (a null
-  // object for an empty picture), Empty for a group.
+  // object for an empty picture), Empty for a group or a list.
   vb::Variant ToVariant() const;
 
   // Same kind and same value: scalars by kind and value, fonts by attributes, pictures by
@@ -127,7 +140,7 @@ class PropertyValue {
  private:
   friend class FormTextReader;
   friend class FormTextWriter;
-  using Data = std::variant<vb::Variant, vb::FontRef, PictureValue, PropertyGroup>;
+  using Data = std::variant<vb::Variant, vb::FontRef, PictureValue, PropertyGroup, ListValue>;
   explicit PropertyValue(Data data) : data_(std::move(data)) {}
 
   // What a font block looked like when read; reused while the font keeps these attributes.
@@ -143,8 +156,10 @@ class PropertyValue {
   bool hex_ = false;
   bool shortcut_ = false;
   bool in_companion_ = false;
+  bool plain_reference_ = false;
   std::string source_;  // the line from the key on, as read (scalars only)
-  // The companion-file entry a string was read from, reused while the value is unchanged.
+  // The companion-file entry a string or list was read from, reused while the value is
+  // unchanged.
   std::shared_ptr<const std::vector<std::uint8_t>> companion_entry_;
   std::shared_ptr<const FontSource> font_source_;
 };

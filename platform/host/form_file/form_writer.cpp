@@ -1,5 +1,6 @@
 #include "platform/host/form_file/form_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -192,7 +193,42 @@ class FormTextWriter {
         Properties(v.group()->properties, depth + 1);
         Line(indent + "EndProperty");
         return;
+      case PropertyValue::Kind::List:
+        return List(p, indent);
     }
+  }
+
+  void List(const Property& p, const std::string& indent) {
+    const PropertyValue& v = p.value;
+    const std::vector<std::string>& items = v.list()->items;
+    // The entry as read is reused while it reads back as the same items.
+    bool same_entry = false;
+    if (v.companion_entry_) {
+      std::size_t read_size = 0;
+      const std::vector<std::string_view> read = frx::ReadList(*v.companion_entry_, 0, &read_size);
+      same_entry = read_size == v.companion_entry_->size() && read.size() == items.size();
+      for (std::size_t i = 0; same_entry && i < items.size(); ++i) {
+        same_entry = DecodeString(read[i]) == items[i];
+      }
+    }
+    std::uint32_t offset = 0;
+    if (same_entry) {
+      offset = frx::AppendEntry(frx_, *v.companion_entry_);
+    } else {
+      std::vector<std::string> encoded;
+      for (const std::string& item : items) encoded.push_back(CompanionBytes(item));
+      offset = frx::AppendList(frx_, encoded);
+    }
+    Line(indent + Padded(p.key) + Quote(companion_) + ":" + frx::FormatOffset(offset));
+  }
+
+  // A string of the companion file in the form's code page (UTF-8 for a UTF-8 form).
+  std::string CompanionBytes(const std::string& text) {
+    std::string bytes;
+    const TextEncoding encoding =
+        encoding_ == TextEncoding::Ansi ? TextEncoding::Ansi : TextEncoding::Utf8;
+    if (!EncodeText(text, encoding, &bytes)) lossy_ = true;
+    return bytes;
   }
 
   void Scalar(const Property& p, const std::string& indent) {
@@ -200,19 +236,17 @@ class FormTextWriter {
     const vb::Variant& value = *v.scalar();
     const bool is_string = value.kind() == vb::Variant::Kind::String;
     if (is_string && (v.in_companion() || NeedsCompanion(value.ToString()))) {
-      std::string bytes;
-      const TextEncoding encoding =
-          encoding_ == TextEncoding::Ansi ? TextEncoding::Ansi : TextEncoding::Utf8;
-      if (!EncodeText(value.ToString(), encoding, &bytes)) lossy_ = true;
-      // The entry as read is reused while it holds the same bytes in this encoding.
+      // The entry as read is reused while it reads back as the same text.
       std::size_t read_size = 0;
       const bool same_entry =
           v.companion_entry_ &&
-          frx::ReadString(*v.companion_entry_, 0, &read_size) == std::string_view(bytes) &&
+          DecodeString(frx::ReadString(*v.companion_entry_, 0, &read_size)) == value.ToString() &&
           read_size == v.companion_entry_->size();
-      const std::uint32_t offset =
-          same_entry ? frx::AppendEntry(frx_, *v.companion_entry_) : frx::AppendString(frx_, bytes);
-      std::string text = "$" + Quote(companion_) + ":" + frx::FormatOffset(offset);
+      const std::uint32_t offset = same_entry
+                                       ? frx::AppendEntry(frx_, *v.companion_entry_)
+                                       : frx::AppendString(frx_, CompanionBytes(value.ToString()));
+      std::string text =
+          (v.plain_reference() ? "" : "$") + Quote(companion_) + ":" + frx::FormatOffset(offset);
       if (!v.comment().empty()) text += "  '" + v.comment();
       Line(indent + Padded(p.key) + text);
       return;
@@ -284,8 +318,14 @@ class FormTextWriter {
 
   void Picture(const Property& p, const std::string& indent) {
     const PictureValue& picture = *p.value.picture();
-    // An empty picture is saved as absent.
-    if (vb::IsEmpty(picture.picture)) return;
+    // An empty picture is saved as absent, unless it stands for "no picture" against a
+    // default that has one: then it is a zero-length entry, as the designer writes it.
+    if (vb::IsEmpty(picture.picture)) {
+      if (!picture.keep_empty) return;
+      const std::uint32_t offset = frx::AppendPicture(frx_, {});
+      Line(indent + Padded(p.key) + Quote(companion_) + ":" + frx::FormatOffset(offset));
+      return;
+    }
     if (options_.keep_picture_files && !picture.load_path.empty()) {
       Line(indent + Padded(p.key) + "LoadPicture(" + Quote(RebasedPath(picture)) + ")");
       return;

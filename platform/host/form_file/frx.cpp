@@ -1,5 +1,6 @@
 #include "platform/host/form_file/frx.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/vb/error.h"
@@ -81,6 +82,59 @@ std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offs
   if (!Has(file, at, size)) Fail(offset, "string data cut short");
   if (entry_size) *entry_size = at - offset + size;
   return {reinterpret_cast<const char*>(file.data() + at), size};
+}
+
+bool IsPictureEntry(std::span<const std::uint8_t> file, std::size_t offset) {
+  return Has(file, offset, 8) && file[offset + 4] == 'l' && file[offset + 5] == 't' &&
+         file[offset + 6] == 0 && file[offset + 7] == 0;
+}
+
+std::vector<std::string_view> ReadList(std::span<const std::uint8_t> file, std::size_t offset,
+                                       std::size_t* entry_size) {
+  if (offset >= file.size()) Fail(offset, "beyond the end of the file");
+  auto u16 = [&](std::size_t at) {
+    if (!Has(file, at, 2)) Fail(offset, "list entry cut short");
+    return static_cast<std::size_t>(file[at]) | static_cast<std::size_t>(file[at + 1]) << 8;
+  };
+  const std::size_t count = u16(offset);
+  std::size_t at = offset + 2;
+  std::vector<std::string_view> items;
+  if (count > 0) {
+    at += 2;  // the longest item's length, not needed to read
+    if (count > 32767) Fail(offset, "list entry with more than 32767 items");
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::size_t size = u16(at);
+      at += 2;
+      if (!Has(file, at, size)) Fail(offset, "list item cut short");
+      items.emplace_back(reinterpret_cast<const char*>(file.data() + at), size);
+      at += size;
+    }
+  }
+  if (entry_size) *entry_size = at - offset;
+  return items;
+}
+
+std::uint32_t AppendList(std::vector<std::uint8_t>& file, const std::vector<std::string>& items) {
+  if (items.size() > 32767) {
+    throw vb::Error(vb::kInvalidPropertyValue, "a list holds at most 32767 items");
+  }
+  std::size_t size = 2, longest = 0;
+  for (const std::string& item : items) {
+    if (item.size() > 0xFFFF) {
+      throw vb::Error(vb::kInvalidPropertyValue, "a list item holds at most 65535 bytes");
+    }
+    size += 2 + item.size();
+    longest = std::max(longest, item.size());
+  }
+  const std::uint32_t offset = NextOffset(file, size + 2);
+  PutU16(file, static_cast<std::uint32_t>(items.size()));
+  if (items.empty()) return offset;
+  PutU16(file, static_cast<std::uint32_t>(longest));
+  for (const std::string& item : items) {
+    PutU16(file, static_cast<std::uint32_t>(item.size()));
+    file.insert(file.end(), item.begin(), item.end());
+  }
+  return offset;
 }
 
 std::uint32_t AppendPicture(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> data) {

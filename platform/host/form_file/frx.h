@@ -11,6 +11,10 @@
 // and n bytes, recognised by the zero third and fourth bytes. Integers are little-endian. The
 // writer uses the one-byte form only where it cannot be mistaken for the four-byte one.
 //
+// List entry (`List` and `ItemData` of a list box or combo box, referred to without "$"): u16
+// item count; when it is not 0, a u16 (the length of the longest item), then each item as a
+// u16 length and its bytes. ItemData values are items holding their decimal text.
+//
 // Every read is bounds-checked; a bad entry throws vb::Error(380) with the reason.
 
 #include <cstddef>
@@ -32,9 +36,17 @@ std::span<const std::uint8_t> ReadPicture(std::span<const std::uint8_t> file, st
 std::string_view ReadString(std::span<const std::uint8_t> file, std::size_t offset,
                             std::size_t* entry_size = nullptr);
 
+// The items of the list entry at `offset`; `entry_size`, when given, receives its size.
+std::vector<std::string_view> ReadList(std::span<const std::uint8_t> file, std::size_t offset,
+                                       std::size_t* entry_size = nullptr);
+// Whether the entry at `offset` carries a picture entry's signature.
+bool IsPictureEntry(std::span<const std::uint8_t> file, std::size_t offset);
+
 // Append an entry and return its offset.
 std::uint32_t AppendPicture(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> data);
 std::uint32_t AppendString(std::vector<std::uint8_t>& file, std::string_view bytes);
+// Throws vb::Error(380) for more than 32767 items or an item longer than 65535 bytes.
+std::uint32_t AppendList(std::vector<std::uint8_t>& file, const std::vector<std::string>& items);
 // Appends an entry exactly as it was read from another companion file.
 std::uint32_t AppendEntry(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> entry);
 

@@ -11,6 +11,7 @@
 
 #include "platform/host/components/loader.h"
 #include "platform/host/control/user_control.h"
+#include "platform/host/form_io/stored_values.h"
 #include "platform/host/services/designer.h"
 #include "platform/host/services/errors.h"
 #include "platform/host/services/screen.h"
@@ -19,6 +20,8 @@
 #include "platform/vb/error.h"
 #include "platform/win/desktop.h"
 #include "platform/win/user32.h"
+#include "platform/win/window.h"
+#include "platform/win/window_manager.h"
 
 namespace host::formio {
 
@@ -127,8 +130,14 @@ std::optional<float> Number(const FormNode& node, std::string_view key, const Fo
   return static_cast<float>(value);
 }
 
-void ConvertNode(const FormNode& node, const FormNode* parent, bool parent_is_menu,
-                 const FormFile& file, Conversion& out) {
+// The font a node's controls take when their blocks have none: its own, else the one it took.
+vb::FontRef OwnFont(const FormNode& node, const vb::FontRef& inherited) {
+  const PropertyValue* font = node.Find("Font");
+  return font && font->font() ? *font->font() : inherited;
+}
+
+void ConvertNode(const FormNode& node, const FormNode* parent, const vb::FontRef& inherited_font,
+                 bool parent_is_menu, const FormFile& file, Conversion& out) {
   const std::string display = DisplayName(node);
   out.lines[Lower(display)] = node.line;
   const bool menu = IsMenuClass(node.class_name);
@@ -176,15 +185,16 @@ void ConvertNode(const FormNode& node, const FormNode* parent, bool parent_is_me
       } else {
         c.properties.Put(p.key, std::move(value));
       }
-    } else if (Writable(*info, p.key)) {
+    } else if (Writable(*info, p.key) && !IsDeferredKey(p.key, false)) {
       c.properties.Put(p.key, std::move(value));
     }
     // Anything else is a property the engine does not have: kept in the tree only.
   }
+  if (!user_control && !menu) AddAbsentDefaults(node, *info, inherited_font, c.properties);
   out.saved.controls.push_back(std::move(c));
   if (!extender.values.empty()) out.extenders.push_back(std::move(extender));
   for (const FormNode& child : node.children) {
-    ConvertNode(child, &node, menu, file, out);
+    ConvertNode(child, &node, OwnFont(node, inherited_font), menu, file, out);
   }
 }
 
@@ -199,11 +209,15 @@ Conversion Convert(const FormFile& file) {
   const ClassInfo& form_info = VB::Form::TypeInfo();
   for (const auto& p : root.properties) {
     if (OneOf(p.key, kGeometry) || OneOf(p.key, kClientKeys) || p.value.group()) continue;
-    if (!Writable(form_info, p.key)) continue;
+    if (!Writable(form_info, p.key) || IsDeferredKey(p.key, true)) continue;
     out.lines[Lower("|" + p.key)] = p.line;
     out.saved.properties.Put(p.key, p.value.ToVariant());
   }
-  for (const FormNode& child : root.children) ConvertNode(child, nullptr, false, file, out);
+  AddAbsentDefaults(root, form_info, nullptr, out.saved.properties);
+  const vb::FontRef form_font = OwnFont(root, nullptr);
+  for (const FormNode& child : root.children) {
+    ConvertNode(child, nullptr, form_font, false, file, out);
+  }
   return out;
 }
 
@@ -276,6 +290,54 @@ void ApplyFormGeometry(VB::Form& form, const FormFile& file) {
   }
 }
 
+// What waits until every control is placed: list items, scale modes (positions in the file
+// are twips), and the form's WindowState after its position and size.
+void ApplyDeferred(VB::Form& form, const FormFile& file) {
+  auto apply = [&](Object& live, const FormNode& node, const char* key) {
+    const PropertyValue* v = node.Find(key);
+    if (!v || !v->scalar() || !Writable(live.Class(), key)) return;
+    try {
+      LetProperty(live, key, *v->scalar());
+    } catch (const vb::Error& e) {
+      throw formfile::FormFileError(file.source_name, LineOf(node, key),
+                                    std::string(key) + ": " + e.Description());
+    }
+  };
+  // The designer writes the frontmost control first.
+  auto stack = [&](const FormNode& node, Object* holder) {
+    auto* container = dynamic_cast<Container*>(holder);
+    if (!container) return;
+    std::vector<Control*> front_first;
+    for (const FormNode& child : node.children) {
+      if (auto* c = dynamic_cast<Control*>(FindByDisplayName(form, DisplayName(child)))) {
+        front_first.push_back(c);
+      }
+    }
+    container->StackFrontFirst(front_first);
+  };
+  std::function<void(const FormNode&)> walk = [&](const FormNode& node) {
+    stack(node, &node == &file.form ? static_cast<Object*>(&form)
+                                    : FindByDisplayName(form, DisplayName(node)));
+    for (const FormNode& child : node.children) {
+      walk(child);
+      Object* live = FindByDisplayName(form, DisplayName(child));
+      if (!live || dynamic_cast<UserControl*>(live)) continue;
+      ApplyLists(child, *live);
+      // An AutoSize label keeps the size the designer measured until its text changes.
+      auto* control = dynamic_cast<Control*>(live);
+      const PropertyValue* auto_size = child.Find("AutoSize");
+      if (control && auto_size && auto_size->scalar() && auto_size->scalar()->IsNumeric() &&
+          auto_size->scalar()->ToBoolean()) {
+        control->SizeTwips(Number(child, "Width", file), Number(child, "Height", file));
+      }
+      if (AppliesScaleMode(child)) apply(*live, child, "ScaleMode");
+    }
+  };
+  walk(file.form);
+  if (AppliesScaleMode(file.form)) apply(form, file.form, "ScaleMode");
+  apply(form, file.form, "WindowState");
+}
+
 // The line a build failure belongs to: the property it names, else its control.
 int FailureLine(const ErrorReport& report, const std::string& form_name,
                 const std::map<std::string, int>& lines, int fallback) {
@@ -334,13 +396,22 @@ void DropUnsaved(FormNode& node, const PropertyBag& bag,
   for (const std::string& key : drop) node.Remove(key);
 }
 
-void WriteGeometry(FormNode& node, const SavedControl& c) {
-  const std::optional<float>* values[] = {&c.placement.left, &c.placement.top, &c.placement.width,
-                                          &c.placement.height};
+// Positions and sizes go to the file in twips, whatever the container's scale. A control
+// without a size of its own (a timer) writes its position only.
+void WriteGeometry(FormNode& node, const SavedControl& c, Object* live, const ClassInfo* info) {
+  std::optional<float> values[] = {c.placement.left, c.placement.top, c.placement.width,
+                                   c.placement.height};
+  if (auto* control = dynamic_cast<Control*>(live)) {
+    values[0] = control->left_twips();
+    values[1] = control->top_twips();
+    values[2] = control->width_twips();
+    values[3] = control->height_twips();
+  }
   for (int i = 0; i < 4; ++i) {
-    if (*values[i]) {
+    if (i >= 2 && info && !info->FindProperty(kGeometry[i])) continue;
+    if (values[i]) {
       node.Set(kGeometry[i],
-               PropertyValue::FromVariant(Coordinate(**values[i]), node.Find(kGeometry[i])));
+               PropertyValue::FromVariant(Coordinate(*values[i]), node.Find(kGeometry[i])));
     }
   }
 }
@@ -370,14 +441,25 @@ void SaveControlNode(FormNode& node, const SavedControl& c, Object* live) {
     return;
   }
   const bool user_control = info && IsUserControlClass(*info);
+  WriteGeometry(node, c, live, info);
+  if (!user_control) {
+    if (!live) return;
+    std::shared_ptr<Object> fresh = info && info->factory ? info->factory() : nullptr;
+    // The font a control without a Font block would take: its container's.
+    vb::FontRef container_font;
+    if (auto* control = dynamic_cast<Control*>(live); control && control->container()) {
+      vb::Variant font = Read(control->container()->ContainerObject(), "Font");
+      if (font.IsObject()) container_font = std::dynamic_pointer_cast<vb::StdFont>(font.ToObject());
+    }
+    SaveIntrinsic(node, *live, fresh.get(), false, container_font);
+    return;
+  }
   DropUnsaved(node, c.properties, [&](std::string_view key) {
     if (OneOf(key, kGeometry) || SameName(key, "Index") || SameName(key, "Name")) return false;
     const PropertyValue* v = node.Find(key);
     if (v && v->group()) return false;
-    if (user_control) return !OneOf(key, kExtenderKeys) || DeclaredByControl(*info, key);
-    return info && Writable(*info, key) && !SameName(key, "Visible");
+    return !OneOf(key, kExtenderKeys) || DeclaredByControl(*info, key);
   });
-  WriteGeometry(node, c);
   WriteBag(node, c.properties);
   if (!live) return;
   if (user_control) {
@@ -393,8 +475,6 @@ void SaveControlNode(FormNode& node, const SavedControl& c, Object* live) {
     extender("TabStop", vb::Variant(true));
     extender("TabIndex", vb::Variant(std::int16_t{0}));
     if (uc->Alignable()) extender("Align", vb::Variant(std::int16_t{0}));
-  } else {
-    WriteDefaulted(node, "Visible", Read(*live, "Visible"), vb::Variant(true));
   }
 }
 
@@ -445,6 +525,7 @@ LoadedForm LoadForm(FormFile file, bool design_mode) {
       }
     }
     ApplyFormGeometry(*form, file);
+    ApplyDeferred(*form, file);
   } catch (const vb::Error& error) {
     failure = error;
   }
@@ -516,28 +597,50 @@ FormFile SaveTree(VB::Form& form, const FormFile* original) {
 
   // The form's own properties, then its client area as the designer writes it.
   FormNode& root = out.form;
-  const ClassInfo& form_info = VB::Form::TypeInfo();
-  DropUnsaved(root, saved.properties, [&](std::string_view key) {
-    const PropertyValue* v = root.Find(key);
-    return !(v && v->group()) && Writable(form_info, key) && !OneOf(key, kGeometry) &&
-           !SameName(key, "WindowState") && !SameName(key, "Visible");
-  });
-  WriteBag(root, saved.properties);
+  {
+    auto fresh = std::make_shared<VB::Form>();
+    SaveIntrinsic(root, form, fresh.get(), true, nullptr);
+    if (fresh->alive()) fresh->RunUnload(VB::vbFormCode);
+  }
   WriteDefaulted(root, "WindowState", Read(form, "WindowState"), vb::Variant(std::int16_t{0}));
   auto [client_w, client_h] = ClientTwips(form);
+  float left = 0, top = 0;
+  const win::Window* window = win::Desktop::Current().windows().Find(form.hWnd());
+  if (window && form.Visible() && form.WindowState() != VB::vbNormal) {
+    // A minimised or maximised form is saved with its restored place and size.
+    const win32::RECT& r = window->normal_rect;
+    const float tx = Screen().TwipsPerPixelX(), ty = Screen().TwipsPerPixelY();
+    left = static_cast<float>(r.left) * tx;
+    top = static_cast<float>(r.top) * ty;
+    client_w =
+        static_cast<float>(r.right - r.left - window->insets.left - window->insets.right) * tx;
+    client_h = static_cast<float>(std::max(0, r.bottom - r.top - window->insets.top -
+                                                  window->insets.bottom - form.menu_bar_height())) *
+               ty;
+  } else {
+    left = form.Left();
+    top = form.Top();
+  }
   const std::pair<const char*, float> client[] = {{"ClientHeight", client_h},
-                                                  {"ClientLeft", form.Left()},
-                                                  {"ClientTop", form.Top()},
+                                                  {"ClientLeft", left},
+                                                  {"ClientTop", top},
                                                   {"ClientWidth", client_w}};
   for (const auto& [key, value] : client) {
+    // A form placed by its StartUpPosition keeps the place it was designed at.
+    const bool placed_at_start =
+        form.StartUpPosition() != 0 && (SameName(key, "ClientLeft") || SameName(key, "ClientTop"));
+    if (placed_at_start && root.Find(key)) continue;
     root.Set(key, PropertyValue::FromVariant(Coordinate(value), root.Find(key)));
   }
   for (const char* key : {"Left", "Top", "Width", "Height"}) root.Remove(key);
-  if (root.Find("ScaleWidth") || root.Find("ScaleHeight")) {
+  if ((root.Find("ScaleWidth") || root.Find("ScaleHeight")) && AppliesScaleMode(root)) {
+    // The client area in the form's own scale.
+    const float scale_w = ConvertScale(client_w, vbTwips, form.ScaleMode(), true);
+    const float scale_h = ConvertScale(client_h, vbTwips, form.ScaleMode(), false);
     root.Set("ScaleWidth",
-             PropertyValue::FromVariant(Coordinate(form.ScaleWidth()), root.Find("ScaleWidth")));
+             PropertyValue::FromVariant(Coordinate(scale_w), root.Find("ScaleWidth")));
     root.Set("ScaleHeight",
-             PropertyValue::FromVariant(Coordinate(form.ScaleHeight()), root.Find("ScaleHeight")));
+             PropertyValue::FromVariant(Coordinate(scale_h), root.Find("ScaleHeight")));
   }
   return out;
 }

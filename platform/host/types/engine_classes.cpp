@@ -4,7 +4,11 @@
 #include "platform/host/elements/command_button.h"
 #include "platform/host/elements/image.h"
 #include "platform/host/elements/label.h"
+#include "platform/host/elements/list_box.h"
+#include "platform/host/elements/option_button.h"
 #include "platform/host/elements/picture_box.h"
+#include "platform/host/elements/scroll_bar.h"
+#include "platform/host/elements/shape.h"
 #include "platform/host/elements/text_box.h"
 #include "platform/host/elements/timer.h"
 #include "platform/host/form/form.h"
@@ -32,6 +36,11 @@ void RegisterEngineClasses() {
   PageTabs::TypeInfo();
   StandardFontPage::TypeInfo();
   StandardColorPage::TypeInfo();
+  VB::OptionButton::TypeInfo();
+  VB::ListBox::TypeInfo();
+  VB::Shape::TypeInfo();
+  VB::HScrollBar::TypeInfo();
+  VB::VScrollBar::TypeInfo();
 }
 
 }  // namespace host

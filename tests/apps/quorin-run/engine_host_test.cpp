@@ -361,5 +361,16 @@ TEST_F(HostEngineRun, ABadFormFileIsRefusedWithFileAndLine) {
   EXPECT_NE(err_.find("already loaded"), std::string::npos) << err_;
 }
 
+// A save that fails (its folder is a file) is reported and fails the run; one that works
+// does not.
+TEST_F(HostEngineRun, AFailedSaveFailsTheRun) {
+  std::ofstream(dir_ / "blocked") << "not a folder";
+  const std::string bad = (dir_ / "blocked" / "saved.frm").string();
+  EXPECT_EQ(Run("show Form1\nsave Form1 " + bad + "\n", {form_}), kExitFailed) << out_;
+  EXPECT_NE(out_.find("save Form1 " + bad + " failed 75"), std::string::npos) << out_;
+  const std::string good = (dir_ / "saved.frm").string();
+  EXPECT_EQ(Run("show Form1\nsave Form1 " + good + "\n", {form_}), kExitOk) << out_;
+}
+
 }  // namespace
 }  // namespace scenario

@@ -122,11 +122,10 @@ TEST_F(Pictures, EngineCompanionFileWithBmpReadsAndRewritesIdentically) {
   const fs::path copy = dir_ / "copy" / "Form1.frm";
   fs::create_directories(copy.parent_path());
   WriteFormFile(file, copy);
-  // The empty picture is saved as absent; the BMP keeps its bytes and its offset.
-  EXPECT_EQ(Read(copy),
-            "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Picture         =   "
-            "\"Form1.frx\":0000\r\nEnd\r\n");
-  EXPECT_EQ(Read(dir_ / "copy" / "Form1.frx"), std::string(frx.begin(), frx.begin() + second));
+  // The BMP keeps its bytes and its offset; the zero-length entry ("no icon") stays one, so
+  // the form's default icon does not come back.
+  EXPECT_EQ(Read(copy), text);
+  EXPECT_EQ(Read(dir_ / "copy" / "Form1.frx"), std::string(frx.begin(), frx.end()));
 }
 
 // LoadPicture("…") reads a file relative to the form's folder. Saving stores the picture in
