@@ -175,3 +175,34 @@ TEST_F(TabstripTest, AHeldBackArrowStopsRepeatingAtTheFirstTab) {
 
 }  // namespace
 }  // namespace tabstrip_test
+
+namespace tabstrip_test {
+namespace {
+
+TEST_F(TabstripTest, ThePanelCoversTheEndOfTheBandInEveryAlignment) {
+  auto s = PlaceFixed(300, 120, 10, 60);
+  struct Case {
+    quorin::eTabAlignment alignment;
+    float left, top, width, height;
+    int first_tab_left, first_tab_top;
+  };
+  const Case cases[] = {
+      {quorin::tTop, 260, 0, 40, 22, 2, 2},
+      {quorin::tBottom, 260, 98, 40, 22, 2, 96},
+      {quorin::tLeft, 0, 74, 60, 46, 2, 2},
+      {quorin::tRight, 240, 74, 300, 46, 240, 2},
+  };
+  for (const Case& c : cases) {
+    s->Alignment(c.alignment);
+    EXPECT_TRUE(s->picBlank->Visible()) << c.alignment;
+    EXPECT_EQ(s->picBlank->Left(), c.left) << c.alignment;
+    EXPECT_EQ(s->picBlank->Top(), c.top) << c.alignment;
+    EXPECT_EQ(s->picBlank->Width(), c.width) << c.alignment;
+    EXPECT_EQ(s->picBlank->Height(), c.height) << c.alignment;
+    EXPECT_EQ(s->TabRects[1].left, c.first_tab_left) << c.alignment;
+    EXPECT_EQ(s->TabRects[1].top, c.first_tab_top) << c.alignment;
+  }
+}
+
+}  // namespace
+}  // namespace tabstrip_test

@@ -77,6 +77,8 @@ const host::ClassInfo& Probe::TypeInfo() {
         .Property("Caption", &Probe::Caption, &Probe::Caption)
         .Property("Value", &Probe::Value, &Probe::Value)
         .Method("Add", &Probe::Add, {host::Param("A"), host::Optional("B", std::int32_t{10})})
+        .IndexedProperty("Item", &Probe::Item, &Probe::Item,
+                         {host::Optional("Index", std::int16_t{7})})
         .Event("Changed", {host::Param("NewValue")})
         .Enum("ProbeKind", {{"pkOne", 1}, {"pkTwo", 2}})
         .Creatable();

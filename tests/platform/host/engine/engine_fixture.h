@@ -37,6 +37,9 @@ class Probe : public host::UserControl {
   void Value(std::int16_t v) { value_ = v; }
   // A method with an optional argument, for late binding.
   std::int32_t Add(std::int32_t a, std::optional<std::int32_t> b) { return a + b.value_or(10); }
+  // An indexed property whose index is optional (7 when left out), for late binding.
+  std::string Item(std::int16_t index) const { return "item" + std::to_string(index); }
+  void Item(std::int16_t index, std::string value) { Caption(value + std::to_string(index)); }
 
   void UserControl_Initialize() override;
   void UserControl_InitProperties() override { Note("UserControl_InitProperties"); }

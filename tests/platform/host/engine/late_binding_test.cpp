@@ -33,6 +33,26 @@ TEST_F(LateBinding, MembersAreFoundByNameWithoutRegardToCase) {
   EXPECT_EQ(host::CallMethod(*probe, "Add", {std::int32_t{1}, std::int32_t{2}}).ToLong(), 3);
 }
 
+TEST_F(LateBinding, IndexedPropertiesTakeTheirArguments) {
+  auto probe = PlaceProbe("Probe1");
+  const vb::Variant three[] = {vb::Variant(std::int16_t{3})};
+  EXPECT_EQ(host::GetProperty(*probe, "item", three).ToString(), "item3");
+  EXPECT_EQ(host::GetProperty(*probe, "Item").ToString(), "item7");  // the optional index
+  host::LetProperty(*probe, "Item", three, vb::Variant("x"));
+  EXPECT_EQ(probe->Caption(), "x3");
+  // A get with arguments of a method calls it.
+  const vb::Variant one[] = {vb::Variant(std::int32_t{1})};
+  EXPECT_EQ(host::GetProperty(*probe, "Add", one).ToLong(), 11);
+  const vb::Variant two[] = {vb::Variant(std::int16_t{1}), vb::Variant(std::int16_t{2})};
+  EXPECT_EQ(ErrorOf([&] { host::GetProperty(*probe, "Item", two); }), 450);
+  EXPECT_EQ(ErrorOf([&] { host::LetProperty(*probe, "Caption", three, vb::Variant("y")); }), 450);
+  const vb::Variant word[] = {vb::Variant("abc")};
+  EXPECT_EQ(ErrorOf([&] { host::GetProperty(*probe, "Item", word); }), 13);
+  EXPECT_TRUE(host::TakesArguments(*probe, "Item"));
+  EXPECT_TRUE(host::TakesArguments(*probe, "Add"));
+  EXPECT_FALSE(host::TakesArguments(*probe, "Caption"));
+}
+
 TEST_F(LateBinding, FailuresHaveTheEngineNumbers) {
   auto probe = PlaceProbe("Probe1");
   auto label = form_->Add<VB::Label>("Label1");
