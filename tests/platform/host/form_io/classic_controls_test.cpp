@@ -188,6 +188,24 @@ TEST_F(ClassicControls, LoadGroupListScrollAndSaveBack) {
   EXPECT_EQ(host::GetProperty(Find<host::Object>("shpLamp"), "Shape").ToLong(), 3);
 }
 
+// ItemData that is not a number refuses the file at its line.
+TEST_F(ClassicControls, BadItemDataIsRefusedAtItsLine) {
+  const std::uint8_t entries[] = {1, 0, 1, 0, 1, 0, 'x',  // ItemData "x"
+                                  1, 0, 1, 0, 1, 0, 'A'};
+  Put("Bad.frx", std::vector<std::uint8_t>(std::begin(entries), std::end(entries)));
+  const fs::path path = Put("Bad.frm",
+                            "VERSION 5.00\r\nBegin VB.Form frmBad \r\n"
+                            "   Begin VB.ListBox lst \r\n"
+                            "      ItemData        =   \"Bad.frx\":0000\r\n"
+                            "      List            =   \"Bad.frx\":0007\r\n   End\r\nEnd\r\n");
+  try {
+    host::formio::LoadFormFile(path);
+    FAIL() << "loaded ItemData that is no number";
+  } catch (const vb::Error& e) {
+    EXPECT_NE(e.Detail().find("Bad.frm:4: ItemData"), std::string::npos) << e.Detail();
+  }
+}
+
 // A class the engine does not have is refused, named, at its line.
 TEST_F(ClassicControls, UnknownClassesAreRefusedByName) {
   const fs::path path = Put("Drive.frm",
