@@ -90,17 +90,38 @@ std::pair<int, int> ScrollBar::Thumb(win32::RECT r) const {
 
 void ScrollBar::OnMouse(host::MouseKind kind, std::int16_t button, std::int16_t shift, float x,
                         float y) {
-  if (kind == host::MouseKind::kDown && button == host::vbLeftButton) {
-    win32::POINT p{};
-    win32::GetCursorPos(&p);
-    win32::ScreenToClient(window(), &p);
-    win32::RECT r;
-    win32::GetClientRect(window(), &r);
-    const int length = vertical_ ? r.bottom : r.right;
-    const int size = vertical_ ? r.right : r.bottom;
-    const auto [thumb_start, thumb_end] = Thumb(r);
-    const int at = Along(p);
-    if (at < size) {
+  win32::POINT p{};
+  win32::GetCursorPos(&p);
+  win32::ScreenToClient(window(), &p);
+  win32::RECT r;
+  win32::GetClientRect(window(), &r);
+  const int length = vertical_ ? r.bottom : r.right;
+  const int size = vertical_ ? r.right : r.bottom;
+  const auto [thumb_start, thumb_end] = Thumb(r);
+  const int at = Along(p);
+  if (drag_from_ && kind != host::MouseKind::kDown) {
+    // The thumb follows the mouse along the track; the value follows the thumb.
+    const int travel = std::max(1, length - 2 * size - (thumb_end - thumb_start));
+    const int range = max_ - min_;
+    const int wanted = drag_value_ + (at - *drag_from_) * range / travel;
+    const int low = std::min(min_, max_), high = std::max(min_, max_);
+    const auto value = static_cast<std::int16_t>(std::clamp(wanted, low, high));
+    if (kind == host::MouseKind::kUp) {
+      drag_from_.reset();
+      value_ = value;
+      Invalidate();
+      if (value != drag_value_) host::RaiseOn(*this, "Change", [this] { Change(); });
+    } else if (value != value_) {
+      value_ = value;
+      Invalidate();
+      host::RaiseOn(*this, "Scroll", [this] { Scroll(); });
+    }
+    if (!alive()) return;
+  } else if (kind == host::MouseKind::kDown && button == host::vbLeftButton) {
+    if (at >= thumb_start && at < thumb_end) {
+      drag_from_ = at;
+      drag_value_ = value_;
+    } else if (at < size) {
       Step(-small_change_);
     } else if (at >= length - size) {
       Step(small_change_);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/host/elements/element.h"
 
 namespace VB {
 
 // The engine's scroll bars: a Value between Min and Max (Min may be the larger), moved by
 // SmallChange with the arrow buttons and keys and by LargeChange on the track. Every new
-// Value raises Change.
+// Value raises Change; dragging the thumb raises Scroll as it moves and Change when let go.
 class ScrollBar : public host::WindowedElement {
  public:
   explicit ScrollBar(bool vertical);
@@ -53,6 +55,9 @@ class ScrollBar : public host::WindowedElement {
   std::int16_t value_ = 0;
   std::int16_t small_change_ = 1;
   std::int16_t large_change_ = 1;
+  // While the thumb is dragged: where along the bar it was taken, and the value then.
+  std::optional<int> drag_from_;
+  std::int16_t drag_value_ = 0;
 };
 
 class HScrollBar : public ScrollBar {

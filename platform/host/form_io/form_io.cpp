@@ -322,7 +322,12 @@ void ApplyDeferred(VB::Form& form, const FormFile& file) {
       walk(child);
       Object* live = FindByDisplayName(form, DisplayName(child));
       if (!live || dynamic_cast<UserControl*>(live)) continue;
-      ApplyLists(child, *live);
+      try {
+        ApplyLists(child, *live);
+      } catch (const vb::Error& e) {
+        throw formfile::FormFileError(file.source_name, LineOf(child, "ItemData"),
+                                      "ItemData: " + e.Description());
+      }
       // An AutoSize label keeps the size the designer measured until its text changes.
       auto* control = dynamic_cast<Control*>(live);
       const PropertyValue* auto_size = child.Find("AutoSize");

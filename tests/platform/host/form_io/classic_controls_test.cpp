@@ -16,6 +16,7 @@
 #include "platform/host/services/errors.h"
 #include "platform/host/types/engine_classes.h"
 #include "platform/host/types/late_binding.h"
+#include "platform/win/user32.h"
 #include "tests/platform/host/form_test_support.h"
 
 namespace {
@@ -186,6 +187,52 @@ TEST_F(ClassicControls, LoadGroupListScrollAndSaveBack) {
   EXPECT_EQ(Find<VB::ListBox>("lstNames").ItemData(1), 42);
   EXPECT_EQ(Find<VB::VScrollBar>("vsbBack").Value(), -1);
   EXPECT_EQ(host::GetProperty(Find<host::Object>("shpLamp"), "Shape").ToLong(), 3);
+}
+
+// The mouse on a scroll bar: the arrows step by SmallChange, the track by LargeChange, and
+// the dragged thumb raises Scroll while it moves and Change once when let go.
+TEST_F(ClassicControls, ScrollBarFollowsTheMouse) {
+  form_ = host::formio::LoadFormFile(Put("Pick.frm", std::string(kForm))).form;
+  form_->Show();
+  auto& level = Find<VB::HScrollBar>("hsbLevel");
+  std::vector<std::string> events;
+  level.Change.Connect([&] { events.push_back("Change " + std::to_string(level.Value())); });
+  level.Scroll.Connect([&] { events.push_back("Scroll"); });
+  // 273 x 17 pixels: arrows of 17, a thumb of 17 on a travel of 222 for the range 0 to 100.
+  win32::RECT r;
+  win32::GetWindowRect(level.hWnd(), &r);
+  ASSERT_EQ(r.right - r.left, 273);
+  const int y = (r.top + r.bottom) / 2;
+  headless_.robot().Click(r.left + 5, y);    // left arrow: 30 - 1
+  headless_.robot().Click(r.right - 5, y);   // right arrow: 29 + 1
+  headless_.robot().Click(r.right - 30, y);  // track after the thumb: 30 + 10
+  const int thumb = r.left + 17 + 222 * 40 / 100 + 8;
+  headless_.robot().Drag(thumb, y, thumb + 111, y);  // half the travel: 40 + 50
+  headless_.Run();
+  ASSERT_GE(events.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 3),
+            (std::vector<std::string>{"Change 29", "Change 30", "Change 40"}));
+  EXPECT_EQ(events[3], "Scroll");
+  EXPECT_EQ(events.back(), "Change 90");
+  EXPECT_EQ(level.Value(), 90);
+}
+
+// ItemData that is not a number refuses the file at its line.
+TEST_F(ClassicControls, BadItemDataIsRefusedAtItsLine) {
+  const std::uint8_t entries[] = {1, 0, 1, 0, 1, 0, 'x',  // ItemData "x"
+                                  1, 0, 1, 0, 1, 0, 'A'};
+  Put("Bad.frx", std::vector<std::uint8_t>(std::begin(entries), std::end(entries)));
+  const fs::path path = Put("Bad.frm",
+                            "VERSION 5.00\r\nBegin VB.Form frmBad \r\n"
+                            "   Begin VB.ListBox lst \r\n"
+                            "      ItemData        =   \"Bad.frx\":0000\r\n"
+                            "      List            =   \"Bad.frx\":0007\r\n   End\r\nEnd\r\n");
+  try {
+    host::formio::LoadFormFile(path);
+    FAIL() << "loaded ItemData that is no number";
+  } catch (const vb::Error& e) {
+    EXPECT_NE(e.Detail().find("Bad.frm:4: ItemData"), std::string::npos) << e.Detail();
+  }
 }
 
 // A class the engine does not have is refused, named, at its line.

@@ -50,8 +50,15 @@ class RealForms : public formtest::ScratchDir {
 };
 
 TEST_F(RealForms, LoadShowAndSaveBackToTheSameBytes) {
-  for (const char* name : {"tempconv.frm", "calc.frm", "rocket_nopic.frm"}) {
+  struct Case {
+    const char* name;
+    int code_page;
+  };
+  for (const Case& c : {Case{"tempconv.frm", 1252}, Case{"calc.frm", 1252},
+                        Case{"rocket_nopic.frm", 1252}, Case{"clock932.frm", 932}}) {
+    const char* name = c.name;
     SCOPED_TRACE(name);
+    vb::SetAnsiCodePage(c.code_page);
     const fs::path original = fs::path(QUORIN_REAL_FORMS) / name;
     const fs::path one = dir_ / "one" / name;
     const fs::path two = dir_ / "two" / name;
@@ -64,6 +71,26 @@ TEST_F(RealForms, LoadShowAndSaveBackToTheSameBytes) {
     EXPECT_EQ(Read(one), Read(original));
     EXPECT_EQ(Read(two), Read(one));
   }
+}
+
+// A Japanese form in code page 932 (half-width katakana in a comment, a form without a
+// caption): read in 932 its texts are right; read in 936 the bytes that are no character
+// there become "?" without taking the line end or the quote after them.
+TEST_F(RealForms, TheCodePageDecidesTheText) {
+  const fs::path path = fs::path(QUORIN_REAL_FORMS) / "clock932.frm";
+  vb::SetAnsiCodePage(932);
+  host::formio::LoadedForm japanese = LoadAndShow(path);
+  EXPECT_EQ(japanese.form->Caption(), "");
+  EXPECT_EQ(host::GetProperty(Find(*japanese.form, "Command1"), "Caption").ToString(),
+            "\xE8\xA8\xAD\xE5\xAE\x9A...");  // 設定...
+  EXPECT_EQ(japanese.file.form.Find("BorderStyle")->comment(),
+            "\xE5\x9B\xBA\xE5\xAE\x9A\xEF\xBE\x80\xEF\xBE\x9E\xEF\xBD\xB2\xEF\xBD\xB1"
+            "\xEF\xBE\x9B\xEF\xBD\xB8\xEF\xBE\x9E");  // 固定ﾀﾞｲｱﾛｸﾞ
+  vb::SetAnsiCodePage(936);
+  const host::formfile::FormFile chinese =
+      host::formfile::ParseFormFile(path, host::formio::EngineParseOptions());
+  EXPECT_TRUE(chinese.form.Find("BorderStyle")->comment().ends_with("?"));
+  EXPECT_EQ(chinese.form.Find("ClientHeight")->scalar()->ToLong(), 4230);
 }
 
 // What the files mean: labels in the form's font size themselves to it; a maximised form
