@@ -16,36 +16,36 @@ Begin VB.Form Form1
       Begin QuorinSkinForVB6.RadioButton Option1
          BackColor       =   &H00FFFFFF&
          Caption         =   "Standard post"
-         Height          =   20
-         Left            =   16
-         Top             =   30
+         Height          =   300
+         Left            =   240
+         Top             =   450
          Value           =   -1  'True
-         Width           =   170
+         Width           =   2550
       End
       Begin QuorinSkinForVB6.RadioButton Option2
          BackColor       =   &H00FFFFFF&
          Caption         =   "Express courier"
-         Height          =   20
-         Left            =   16
-         Top             =   58
-         Width           =   170
+         Height          =   300
+         Left            =   240
+         Top             =   870
+         Width           =   2550
       End
       Begin QuorinSkinForVB6.RadioButton Option3
          BackColor       =   &H00FFFFFF&
          Caption         =   "Collect in store"
-         Height          =   20
-         Left            =   16
-         Top             =   86
-         Width           =   170
+         Height          =   300
+         Left            =   240
+         Top             =   1290
+         Width           =   2550
       End
       Begin QuorinSkinForVB6.RadioButton Option4
          BackColor       =   &H00FFFFFF&
          Caption         =   "Drone (not yet)"
          Enabled         =   0   'False
-         Height          =   20
-         Left            =   16
-         Top             =   114
-         Width           =   170
+         Height          =   300
+         Left            =   240
+         Top             =   1710
+         Width           =   2550
       End
    End
    Begin QuorinSkinForVB6.Frame Frame2
@@ -58,40 +58,40 @@ Begin VB.Form Form1
       Begin QuorinSkinForVB6.RadioButton Option5
          BackColor       =   &H00E8F4FF&
          Caption         =   "Card"
-         Height          =   20
-         Left            =   16
+         Height          =   300
+         Left            =   240
          Skin            =   1
-         Top             =   30
+         Top             =   450
          Value           =   -1  'True
-         Width           =   170
+         Width           =   2550
       End
       Begin QuorinSkinForVB6.RadioButton Option6
          BackColor       =   &H00E8F4FF&
          Caption         =   "Bank transfer"
-         Height          =   20
-         Left            =   16
+         Height          =   300
+         Left            =   240
          Skin            =   1
-         Top             =   58
-         Width           =   170
+         Top             =   870
+         Width           =   2550
       End
       Begin QuorinSkinForVB6.RadioButton Option7
          BackColor       =   &H00E8F4FF&
          Caption         =   "Invoice"
-         Height          =   20
-         Left            =   16
+         Height          =   300
+         Left            =   240
          Skin            =   1
-         Top             =   86
-         Width           =   170
+         Top             =   1290
+         Width           =   2550
       End
       Begin QuorinSkinForVB6.RadioButton Option8
          BackColor       =   &H00E8F4FF&
          Caption         =   "Cash (closed)"
          Enabled         =   0   'False
-         Height          =   20
-         Left            =   16
+         Height          =   300
+         Left            =   240
          Skin            =   1
-         Top             =   114
-         Width           =   170
+         Top             =   1710
+         Width           =   2550
       End
    End
 End

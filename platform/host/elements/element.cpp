@@ -78,7 +78,7 @@ win32::LRESULT WindowedElement::WindowMessage(win32::UINT msg, win32::WPARAM wpa
 
 bool Element::RaisesChangeEvents() const {
   const VB::Form* on = form();
-  return !on || on->loaded();
+  return !on || on->loaded() || !on->built_from_file();
 }
 
 }  // namespace host

@@ -35,7 +35,8 @@ class Element : public Control {
   void OnLostFocus() override { LostFocus(); }
 
   // Whether a changed value raises its event now: not while a form file builds the form
-  // (before its Load), as the designer's stored values raise none.
+  // (before its Load), as the designer's stored values raise none; a form made in code
+  // raises them at once.
   bool RaisesChangeEvents() const;
 
   // Registers the members every element has (Name, Index, position, Visible, ...).

@@ -145,6 +145,9 @@ class Form : public host::Object,
 
   // State.
   bool loaded() const { return loaded_; }
+  // Made from a saved form (a form file): until it loads, its stored values raise no events.
+  bool built_from_file() const { return built_from_file_; }
+  void SetBuiltFromFile() { built_from_file_ = true; }
   bool DesignMode() const { return design_mode_; }
   void SetDesignMode(bool value) { design_mode_ = value; }
   std::shared_ptr<Form> owner_form() const { return owner_.lock(); }
@@ -240,6 +243,7 @@ class Form : public host::Object,
   bool key_preview_ = false;
   std::int16_t start_up_position_ = 0;
   bool loaded_ = false;
+  bool built_from_file_ = false;
   bool unloading_ = false;
   bool shown_once_ = false;
   bool design_mode_ = false;

@@ -53,9 +53,23 @@ Object* FindByDisplayName(VB::Form& form, const std::string& name) {
   return nullptr;
 }
 
+// A saved placement is in twips; a container with another scale (a user control drawing in
+// pixels) takes its children's positions in its own units.
+Placement InContainerUnits(const Placement& twips, const Container& container) {
+  const std::int16_t mode = container.ChildScaleMode();
+  if (mode == vbTwips || mode == vbUser) return twips;
+  auto convert = [mode](std::optional<float> v, bool x) -> std::optional<float> {
+    if (!v) return v;
+    return ConvertScale(*v, vbTwips, mode, x);
+  };
+  return {convert(twips.left, true), convert(twips.top, false), convert(twips.width, true),
+          convert(twips.height, false)};
+}
+
 std::shared_ptr<VB::Form> Build(const SavedForm& saved, bool design_mode) {
   auto form = NewForm(saved.name);
   form->SetDesignMode(design_mode);
+  form->SetBuiltFromFile();
   ApplyByTypeInfo(*form, saved.properties);
   for (const SavedControl& c : saved.controls) {
     Dispatch(form.get(), "Load " + c.name, [&] {
@@ -77,7 +91,8 @@ std::shared_ptr<VB::Form> Build(const SavedForm& saved, bool design_mode) {
       control->SetName(c.name);
       control->SetIndex(c.index);
       bool user_control = dynamic_cast<UserControl*>(control.get()) != nullptr;
-      Place(*container, *form, control, user_control ? &c.properties : nullptr, c.placement);
+      Place(*container, *form, control, user_control ? &c.properties : nullptr,
+            InContainerUnits(c.placement, *container));
       if (!user_control) ApplyByTypeInfo(*control, c.properties);
     });
   }
@@ -131,7 +146,8 @@ SavedForm SaveForm(VB::Form& form) {
     if (Container* holder = control->container(); holder && &holder->ContainerObject() != &form) {
       c.container = holder->ContainerObject().DisplayName();
     }
-    c.placement = {control->Left(), control->Top(), control->Width(), control->Height()};
+    c.placement = {control->left_twips(), control->top_twips(), control->width_twips(),
+                   control->height_twips()};
     if (auto* uc = dynamic_cast<UserControl*>(control)) {
       uc->RunWriteProperties(c.properties);
     } else {

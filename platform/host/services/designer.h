@@ -19,7 +19,7 @@ struct SavedControl {
   std::string name;
   std::int16_t index = -1;
   std::string container;
-  Placement placement;
+  Placement placement;  // in twips, whatever the container's scale
   PropertyBag properties;
 };
 
