@@ -10,6 +10,7 @@
 #include "skin_parts/command_button.h"
 #include "skin_parts/label_menu.h"
 #include "tabstrip/xp_tabstrip.h"
+#include "tabstrip/xp_tabstrip_pag.h"
 #include "tray_icon/tray_icon.h"
 
 namespace quorin {
@@ -26,6 +27,7 @@ void RegisterLibraryClasses() {
   Frame::TypeInfo();
   TrayIcon::TypeInfo();
   XPTabstrip::TypeInfo();
+  XPTabstripPag::TypeInfo();
 }
 
 }  // namespace quorin

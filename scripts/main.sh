@@ -40,6 +40,12 @@ echo "wrote out/tray/tip.png (the taskbar with the icon and its tip) and out/tra
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/tabstrips.frm \
   --script apps/quorin-run/examples/tabstrips.txt > out/tabstrips.log
 echo "wrote out/tabstrip/*.png (four tab strips in use) and out/tabstrips.log"
+# The tab strip's property pages at design time; the form they saved, run.
+./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/tabstrip-page.frm --design \
+  --script apps/quorin-run/examples/tabstrip-page.txt > out/tabstrip-page.log
+./build/release/apps/quorin-run/quorin-run out/tabstrip_page/designed.frm \
+  --script apps/quorin-run/examples/tabstrip-designed.txt > out/tabstrip-designed.log
+echo "wrote out/tabstrip_page/*.png (the strip's pages, the saved form run) and their logs"
 ./build/release/apps/quorin-run/quorin-run apps/quorin-run/examples/classic.frm --codepage 1252 \
   --script apps/quorin-run/examples/classic.txt > out/classic.log
 echo "wrote out/skin/*.png (the skinned form's looks) and out/mail-looks.log"

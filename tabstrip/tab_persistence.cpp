@@ -113,6 +113,7 @@ const host::ClassInfo& XPTabstrip::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("QuorinSkinForVB6.XPTabstrip",
                                                             &host::UserControlBaseInfo());
     i.control_container = true;
+    i.property_pages = {"QuorinSkinForVB6.XPTabstripPag", "StandardFont", "StandardColor"};
     using C = XPTabstrip;
     using host::Optional;
     using host::Param;

@@ -1,5 +1,7 @@
 #include "platform/host/elements/command_button.h"
 
+#include "platform/gfx/blit.h"
+#include "platform/gfx/device_context.h"
 #include "platform/gfx/gdi.h"
 #include "platform/gfx/text.h"
 #include "platform/host/control/placement.h"
@@ -26,6 +28,16 @@ void CommandButton::Font(vb::FontRef value) {
 }
 void CommandButton::BackColor(vb::OLE_COLOR value) {
   back_color_ = value;
+  Invalidate();
+}
+
+void CommandButton::Style(std::int16_t value) {
+  if (value != 0 && value != 1) throw vb::Error(vb::kInvalidPropertyValue);
+  style_ = value;
+  Invalidate();
+}
+void CommandButton::Picture(vb::PictureRef value) {
+  picture_ = std::move(value);
   Invalidate();
 }
 
@@ -91,8 +103,24 @@ void CommandButton::PaintElement(win32::HDC hdc) {
   if (pressed_) text = {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
   vb::COLORREF color =
       Enabled() ? vb::GetSysColor(vb::COLOR_BTNTEXT) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
-  host::DrawTextIn(hdc, *font_, color, caption_, text,
-                   win32::DT_CENTER | win32::DT_VCENTER | win32::DT_SINGLELINE);
+  if (style_ == 1 && !vb::IsEmpty(picture_)) {
+    // The picture in the middle, or above the caption's line when there is a caption.
+    const int pw = picture_->PixelWidth();
+    const int ph = picture_->PixelHeight();
+    const int line = caption_.empty() ? 0 : host::LineHeight(*font_);
+    const int x = text.left + (text.right - text.left - pw) / 2;
+    const int y = text.top + (text.bottom - text.top - ph - line) / 2;
+    if (gfx::DeviceContext* dc = gfx::FindDeviceContext(hdc)) {
+      gfx::StretchPixels(*dc, x, y, pw, ph, gfx::PixelSource::From(*picture_->Pixels()), 0, 0, pw,
+                         ph);
+    }
+    text.top = y + ph;
+    text.bottom = text.top + line;
+  }
+  if (!caption_.empty()) {
+    host::DrawTextIn(hdc, *font_, color, caption_, text,
+                     win32::DT_CENTER | win32::DT_VCENTER | win32::DT_SINGLELINE);
+  }
   if (focused_) {
     win32::RECT focus{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
     win32::DrawFocusRect(hdc, &focus);
@@ -105,6 +133,8 @@ std::shared_ptr<host::Control> CommandButton::CloneForArray() const {
   copy->caption_ = caption_;
   copy->font_ = font_;
   copy->back_color_ = back_color_;
+  copy->style_ = style_;
+  copy->picture_ = picture_;
   return copy;
 }
 
@@ -119,6 +149,8 @@ const host::ClassInfo& CommandButton::TypeInfo() {
         .Property("Cancel", &CommandButton::Cancel, &CommandButton::Cancel)
         .Property("Font", &CommandButton::Font, &CommandButton::Font)
         .Property("BackColor", &CommandButton::BackColor, &CommandButton::BackColor)
+        .Property("Style", &CommandButton::Style, &CommandButton::Style)
+        .Property("Picture", &CommandButton::Picture, &CommandButton::Picture)
         .Property("Value", &CommandButton::Value, &CommandButton::Value)
         .Event("Click")
         .Event("MouseDown", mouse)

@@ -4,6 +4,7 @@
 
 #include "platform/host/elements/element.h"
 #include "platform/vb/std_font.h"
+#include "platform/vb/std_picture.h"
 
 namespace VB {
 
@@ -25,6 +26,11 @@ class CommandButton : public host::WindowedElement {
   void Font(vb::FontRef value);
   vb::OLE_COLOR BackColor() const { return back_color_; }
   void BackColor(vb::OLE_COLOR value);
+  // A graphical button (Style 1) shows its Picture centred, above its caption if it has one.
+  std::int16_t Style() const { return style_; }
+  void Style(std::int16_t value);
+  const vb::PictureRef& Picture() const { return picture_; }
+  void Picture(vb::PictureRef value);
   // Setting Value to True clicks the button.
   bool Value() const { return false; }
   void Value(bool value);
@@ -50,6 +56,8 @@ class CommandButton : public host::WindowedElement {
   bool cancel_ = false;
   vb::FontRef font_ = std::make_shared<vb::StdFont>();
   vb::OLE_COLOR back_color_ = 0x8000000F;
+  std::int16_t style_ = 0;
+  vb::PictureRef picture_;
   bool pressed_ = false;
   bool focused_ = false;
 };

@@ -402,8 +402,10 @@ void DropUnsaved(FormNode& node, const PropertyBag& bag,
 }
 
 // Positions and sizes go to the file in twips, whatever the container's scale. A control
-// without a size of its own (a timer) writes its position only.
+// without a size of its own (a timer) writes its position only; a user control's size is its
+// extender's.
 void WriteGeometry(FormNode& node, const SavedControl& c, Object* live, const ClassInfo* info) {
+  const bool sized = !info || info->IsA("VB.UserControl") || info->FindProperty("Width");
   std::optional<float> values[] = {c.placement.left, c.placement.top, c.placement.width,
                                    c.placement.height};
   if (auto* control = dynamic_cast<Control*>(live)) {
@@ -413,7 +415,7 @@ void WriteGeometry(FormNode& node, const SavedControl& c, Object* live, const Cl
     values[3] = control->height_twips();
   }
   for (int i = 0; i < 4; ++i) {
-    if (i >= 2 && info && !info->FindProperty(kGeometry[i])) continue;
+    if (i >= 2 && !sized) continue;
     if (values[i]) {
       node.Set(kGeometry[i],
                PropertyValue::FromVariant(Coordinate(*values[i]), node.Find(kGeometry[i])));

@@ -257,7 +257,8 @@ TEST_F(FormIoTest, SavingKeepsEverythingAndSavingAgainGivesTheSameBytes) {
 
 TEST_F(FormIoTest, LoadedControlsReadPropertiesAndPlacedOnesInitProperties) {
   LoadedForm loaded = Load(Put("Form1.frm", kForm), /*design=*/true);
-  host::CreateControl(*loaded.form, *loaded.form, "QuorinTest.Recorder", "Recorder2");
+  host::CreateControl(*loaded.form, *loaded.form, "QuorinTest.Recorder", "Recorder2", -1, nullptr,
+                      {120, 600, 1500, 900});
   EXPECT_EQ(Recorder::Log(),
             (std::vector<std::string>{"Recorder1 Initialize", "Recorder1 ReadProperties 42",
                                       "Recorder2 Initialize", "Recorder2 InitProperties"}));
@@ -266,10 +267,16 @@ TEST_F(FormIoTest, LoadedControlsReadPropertiesAndPlacedOnesInitProperties) {
   const fs::path out = dir_ / "saved.frm";
   host::formio::SaveFormFile(*loaded.form, out, &loaded.file);
   Recorder::Log().clear();
-  Load(out);
+  LoadedForm back = Load(out);
   EXPECT_EQ(Recorder::Log(),
             (std::vector<std::string>{"Recorder1 Initialize", "Recorder1 ReadProperties 42",
                                       "Recorder2 Initialize", "Recorder2 ReadProperties 7"}));
+  // The placed control keeps its place and size.
+  auto& placed = dynamic_cast<host::Control&>(Find(*back.form, "Recorder2"));
+  EXPECT_FLOAT_EQ(placed.left_twips(), 120);
+  EXPECT_FLOAT_EQ(placed.top_twips(), 600);
+  EXPECT_FLOAT_EQ(placed.width_twips(), 1500);
+  EXPECT_FLOAT_EQ(placed.height_twips(), 900);
 }
 
 TEST_F(FormIoTest, FormMadeInMemorySavesAndLoads) {
