@@ -55,6 +55,10 @@ class TabstripPage : public TabstripTest {
     dialog_->dialog().Show();
     auto* page = dynamic_cast<quorin::XPTabstripPag*>(&dialog_->page(0));
     EXPECT_NE(page, nullptr);
+    // Filling the page checks its boxes, whose clicks are not shielded, so opening marks the
+    // page changed; each case starts from a clean page.
+    opened_changed_ = page->Changed();
+    page->Changed(false);
     return *page;
   }
   static std::vector<std::string> Captions(const quorin::XPTabstrip& s) {
@@ -65,6 +69,7 @@ class TabstripPage : public TabstripTest {
 
   host::RecordingErrorSink errors_;
   std::unique_ptr<host::PropertyPageHost> dialog_;
+  bool opened_changed_ = false;
 };
 
 TEST_F(TabstripPage, TheStripListsItsPageThenTheStandardOnes) {
@@ -155,6 +160,7 @@ TEST_F(TabstripPage, OpeningOnANewStripShowsTabOne) {
   EXPECT_EQ(page.txt[2]->Text(), "");
   EXPECT_EQ(page.chkTabEn->Value(), 1);
   EXPECT_EQ(page.chkAuto->Value(), 1);
+  EXPECT_TRUE(opened_changed_);  // the boxes went from unchecked to checked
   EXPECT_FALSE(page.cmdDelete->Enabled());
   EXPECT_EQ(page.CmbTabPos->ListIndex(), 0);
   EXPECT_EQ(strip->SelectedTab(), 1);
