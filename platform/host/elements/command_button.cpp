@@ -113,23 +113,14 @@ const host::ClassInfo& CommandButton::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.CommandButton");
     host::ClassBuilder<CommandButton> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &CommandButton::Caption, &CommandButton::Caption)
         .Property("Default", &CommandButton::Default, &CommandButton::Default)
         .Property("Cancel", &CommandButton::Cancel, &CommandButton::Cancel)
         .Property("Font", &CommandButton::Font, &CommandButton::Font)
         .Property("BackColor", &CommandButton::BackColor, &CommandButton::BackColor)
         .Property("Value", &CommandButton::Value, &CommandButton::Value)
-        .Event("Click")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("Click");
+    host::Element::AddInputEvents(b).Creatable();
     return i;
   }();
   return info;

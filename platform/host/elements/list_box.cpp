@@ -197,7 +197,6 @@ const host::ClassInfo& ListBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.ListBox");
     host::ClassBuilder<ListBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Method("AddItem", &ListBox::AddItem, {host::Param("Item"), host::Optional("Index")})
         .Method("RemoveItem", &ListBox::RemoveItem, {host::Param("Index")})
         .Method("Clear", &ListBox::Clear)
@@ -216,16 +215,8 @@ const host::ClassInfo& ListBox::TypeInfo() {
         .Property("BackColor", &ListBox::BackColor, &ListBox::BackColor)
         .Property("ForeColor", &ListBox::ForeColor, &ListBox::ForeColor)
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddInputEvents(b).Creatable();
     return i;
   }();
   return info;

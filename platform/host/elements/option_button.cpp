@@ -135,7 +135,6 @@ const host::ClassInfo& OptionButton::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.OptionButton");
     host::ClassBuilder<OptionButton> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &OptionButton::Caption, &OptionButton::Caption)
         .Property("Value", &OptionButton::Value, &OptionButton::Value)
         .Property("Alignment", &OptionButton::Alignment, &OptionButton::Alignment)
@@ -143,16 +142,8 @@ const host::ClassInfo& OptionButton::TypeInfo() {
         .Property("BackColor", &OptionButton::BackColor, &OptionButton::BackColor)
         .Property("ForeColor", &OptionButton::ForeColor, &OptionButton::ForeColor)
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddInputEvents(b).Creatable();
     return i;
   }();
   return info;

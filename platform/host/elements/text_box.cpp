@@ -93,13 +93,8 @@ const host::ClassInfo& TextBox::TypeInfo() {
         .Property("Font", &TextBox::Font, &TextBox::Font)
         .Property("BackColor", &TextBox::BackColor, &TextBox::BackColor)
         .Property("ForeColor", &TextBox::ForeColor, &TextBox::ForeColor)
-        .Event("Change")
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("Change");
+    host::Element::AddKeyFocusEvents(b).Creatable();
     return i;
   }();
   return info;
