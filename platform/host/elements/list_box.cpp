@@ -18,7 +18,8 @@ namespace {
 
 }  // namespace
 
-ListBox::ListBox() {
+// The window colour behind, the window text colour.
+ListBox::ListBox() : TextElement(0x80000005, 0x80000008) {
   SetTwips(0, 0, 1215, 1035);
 }
 
@@ -105,20 +106,6 @@ void ListBox::SetItems(std::vector<std::string> items, std::vector<std::int32_t>
   Invalidate();
 }
 
-void ListBox::Font(vb::FontRef value) {
-  if (!value) throw vb::Error(vb::kInvalidPropertyValue);
-  font_ = std::move(value);
-  Invalidate();
-}
-void ListBox::BackColor(vb::OLE_COLOR value) {
-  back_color_ = value;
-  Invalidate();
-}
-void ListBox::ForeColor(vb::OLE_COLOR value) {
-  fore_color_ = value;
-  Invalidate();
-}
-
 int ListBox::ItemHeight() const {
   return std::max(1, host::LineHeight(*font_));
 }
@@ -168,8 +155,7 @@ void ListBox::PaintElement(win32::HDC hdc) {
   const int height = ItemHeight();
   for (int i = top_index_, y = 0; i < ListCount() && y < r.bottom; ++i, y += height) {
     const win32::RECT row{r.left, y, r.right, y + height};
-    vb::COLORREF color =
-        Enabled() ? vb::TranslateColor(fore_color_) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
+    vb::COLORREF color = TextColor();
     if (i == list_index_) {
       host::FillSolid(hdc, row, vb::GetSysColor(vb::COLOR_HIGHLIGHT));
       color = vb::GetSysColor(vb::COLOR_HIGHLIGHTTEXT);
@@ -186,9 +172,7 @@ std::shared_ptr<host::Control> ListBox::CloneForArray() const {
   copy->items_ = items_;
   copy->item_data_ = item_data_;
   copy->sorted_ = sorted_;
-  copy->font_ = font_;
-  copy->back_color_ = back_color_;
-  copy->fore_color_ = fore_color_;
+  CopyLookTo(*copy);
   return copy;
 }
 

@@ -12,7 +12,8 @@ namespace VB {
 
 // ---- TextBox ----
 
-TextBox::TextBox() {
+// The window colour behind, the window text colour.
+TextBox::TextBox() : TextElement(0x80000005, 0x80000008) {
   SetTwips(0, 0, 1215, 285);
 }
 
@@ -30,19 +31,6 @@ void TextBox::Text(std::string value) {
 void TextBox::MaxLength(std::int32_t value) {
   if (value < 0) throw vb::Error(vb::kInvalidPropertyValue);
   max_length_ = value;
-}
-void TextBox::Font(vb::FontRef value) {
-  if (!value) throw vb::Error(vb::kInvalidPropertyValue);
-  font_ = std::move(value);
-  Invalidate();
-}
-void TextBox::BackColor(vb::OLE_COLOR value) {
-  back_color_ = value;
-  Invalidate();
-}
-void TextBox::ForeColor(vb::OLE_COLOR value) {
-  fore_color_ = value;
-  Invalidate();
 }
 
 void TextBox::OnKeyPress(std::int16_t& key_ascii) {
@@ -64,8 +52,7 @@ void TextBox::PaintElement(win32::HDC hdc) {
   win32::RECT r;
   win32::GetClientRect(window(), &r);
   host::FillSolid(hdc, r, vb::TranslateColor(back_color_));
-  vb::COLORREF color =
-      Enabled() ? vb::TranslateColor(fore_color_) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
+  vb::COLORREF color = TextColor();
   host::DrawTextIn(hdc, *font_, color, text_, {r.left + 2, r.top + 1, r.right - 2, r.bottom},
                    win32::DT_SINGLELINE | win32::DT_NOPREFIX);
 }
@@ -76,9 +63,7 @@ std::shared_ptr<host::Control> TextBox::CloneForArray() const {
   copy->text_ = text_;
   copy->max_length_ = max_length_;
   copy->locked_ = locked_;
-  copy->font_ = font_;
-  copy->back_color_ = back_color_;
-  copy->fore_color_ = fore_color_;
+  CopyLookTo(*copy);
   return copy;
 }
 
