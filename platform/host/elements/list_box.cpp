@@ -140,12 +140,7 @@ void ListBox::OnMouse(host::MouseKind kind, std::int16_t button, std::int16_t sh
 
 void ListBox::OnKeyDown(std::int16_t& key, std::int16_t& shift) {
   Element::OnKeyDown(key, shift);
-  if (!alive() || items_.empty()) return;
-  if (key == win32::VK_DOWN && list_index_ + 1 < ListCount()) {
-    ListIndex(static_cast<std::int16_t>(list_index_ + 1));
-  } else if (key == win32::VK_UP && list_index_ > 0) {
-    ListIndex(static_cast<std::int16_t>(list_index_ - 1));
-  }
+  if (alive()) host::StepListIndex(*this, key);
 }
 
 void ListBox::PaintElement(win32::HDC hdc) {
@@ -181,17 +176,7 @@ const host::ClassInfo& ListBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.ListBox");
     host::ClassBuilder<ListBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    b.Method("AddItem", &ListBox::AddItem, {host::Param("Item"), host::Optional("Index")})
-        .Method("RemoveItem", &ListBox::RemoveItem, {host::Param("Index")})
-        .Method("Clear", &ListBox::Clear)
-        .Method("List", &ListBox::List, {host::Param("Index")})
-        .Method("ItemData",
-                [](ListBox& l, std::span<const vb::Variant> args) {
-                  return vb::Variant(l.ItemData(args[0].ToInteger()));
-                },
-                {host::Param("Index")})
-        .Property("ListCount", &ListBox::ListCount)
-        .Property("ListIndex", &ListBox::ListIndex, &ListBox::ListIndex)
+    host::AddListMembers(b)
         .Property("TopIndex", &ListBox::TopIndex, &ListBox::TopIndex)
         .Property("Text", &ListBox::Text)
         .Property("Sorted", &ListBox::Sorted, &ListBox::Sorted)

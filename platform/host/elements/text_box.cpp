@@ -186,12 +186,7 @@ void ComboBox::OnMouse(host::MouseKind kind, std::int16_t button, std::int16_t s
 
 void ComboBox::OnKeyDown(std::int16_t& key, std::int16_t& shift) {
   Element::OnKeyDown(key, shift);
-  if (!alive() || items_.empty()) return;
-  if (key == win32::VK_DOWN && list_index_ + 1 < ListCount()) {
-    ListIndex(static_cast<std::int16_t>(list_index_ + 1));
-  } else if (key == win32::VK_UP && list_index_ > 0) {
-    ListIndex(static_cast<std::int16_t>(list_index_ - 1));
-  }
+  if (alive()) host::StepListIndex(*this, key);
 }
 
 void ComboBox::PaintElement(win32::HDC hdc) {
@@ -228,17 +223,7 @@ const host::ClassInfo& ComboBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.ComboBox");
     host::ClassBuilder<ComboBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    b.Method("AddItem", &ComboBox::AddItem, {host::Param("Item"), host::Optional("Index")})
-        .Method("RemoveItem", &ComboBox::RemoveItem, {host::Param("Index")})
-        .Method("Clear", &ComboBox::Clear)
-        .Method("List", &ComboBox::List, {host::Param("Index")})
-        .Method("ItemData",
-                [](ComboBox& c, std::span<const vb::Variant> args) {
-                  return vb::Variant(c.ItemData(args[0].ToInteger()));
-                },
-                {host::Param("Index")})
-        .Property("ListCount", &ComboBox::ListCount)
-        .Property("ListIndex", &ComboBox::ListIndex, &ComboBox::ListIndex)
+    host::AddListMembers(b)
         .Property("Text", &ComboBox::Text)
         .Property("Style", &ComboBox::Style)
         .Property("Font", &ComboBox::Font, &ComboBox::Font)
