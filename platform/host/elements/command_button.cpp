@@ -143,7 +143,6 @@ const host::ClassInfo& CommandButton::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.CommandButton");
     host::ClassBuilder<CommandButton> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &CommandButton::Caption, &CommandButton::Caption)
         .Property("Default", &CommandButton::Default, &CommandButton::Default)
         .Property("Cancel", &CommandButton::Cancel, &CommandButton::Cancel)
@@ -152,16 +151,8 @@ const host::ClassInfo& CommandButton::TypeInfo() {
         .Property("Style", &CommandButton::Style, &CommandButton::Style)
         .Property("Picture", &CommandButton::Picture, &CommandButton::Picture)
         .Property("Value", &CommandButton::Value, &CommandButton::Value)
-        .Event("Click")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("Click");
+    host::Element::AddInputEvents(b).Creatable();
     return i;
   }();
   return info;
@@ -169,25 +160,13 @@ const host::ClassInfo& CommandButton::TypeInfo() {
 
 // ---- CheckBox ----
 
-CheckBox::CheckBox() {
+// The button face behind, the button text colour.
+CheckBox::CheckBox() : TextElement(0x8000000F, 0x80000012) {
   SetTwips(0, 0, 1215, 255);
 }
 
 void CheckBox::Caption(std::string value) {
   caption_ = std::move(value);
-  Invalidate();
-}
-void CheckBox::Font(vb::FontRef value) {
-  if (!value) throw vb::Error(vb::kInvalidPropertyValue);
-  font_ = std::move(value);
-  Invalidate();
-}
-void CheckBox::BackColor(vb::OLE_COLOR value) {
-  back_color_ = value;
-  Invalidate();
-}
-void CheckBox::ForeColor(vb::OLE_COLOR value) {
-  fore_color_ = value;
   Invalidate();
 }
 
@@ -233,8 +212,7 @@ void CheckBox::PaintElement(win32::HDC hdc) {
     win32::SelectObject(hdc, old);
     win32::DeleteObject(pen);
   }
-  vb::COLORREF color =
-      Enabled() ? vb::TranslateColor(fore_color_) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
+  vb::COLORREF color = TextColor();
   host::DrawTextIn(hdc, *font_, color, caption_, {17, 0, r.right, r.bottom},
                    win32::DT_VCENTER | win32::DT_SINGLELINE);
 }
@@ -244,9 +222,7 @@ std::shared_ptr<host::Control> CheckBox::CloneForArray() const {
   CopyStateTo(*copy);
   copy->caption_ = caption_;
   copy->value_ = value_;
-  copy->font_ = font_;
-  copy->back_color_ = back_color_;
-  copy->fore_color_ = fore_color_;
+  CopyLookTo(*copy);
   return copy;
 }
 

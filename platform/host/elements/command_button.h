@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/host/elements/element.h"
+#include "platform/host/elements/text_element.h"
 #include "platform/vb/std_font.h"
 #include "platform/vb/std_picture.h"
 
@@ -63,7 +64,7 @@ class CommandButton : public host::WindowedElement {
 };
 
 // A check box: a click or Space toggles Value between 0 and 1 and raises Click.
-class CheckBox : public host::WindowedElement {
+class CheckBox : public host::TextElement {
  public:
   CheckBox();
   static const host::ClassInfo& TypeInfo();
@@ -74,12 +75,6 @@ class CheckBox : public host::WindowedElement {
   // 0 unchecked, 1 checked, 2 greyed; setting a new value raises Click.
   std::int16_t Value() const { return value_; }
   void Value(std::int16_t value);
-  const vb::FontRef& Font() const { return font_; }
-  void Font(vb::FontRef value);
-  vb::OLE_COLOR BackColor() const { return back_color_; }
-  void BackColor(vb::OLE_COLOR value);
-  vb::OLE_COLOR ForeColor() const { return fore_color_; }
-  void ForeColor(vb::OLE_COLOR value);
   bool CanGetFocus() const override { return true; }
 
   void OnClick() override;
@@ -92,9 +87,6 @@ class CheckBox : public host::WindowedElement {
  private:
   std::string caption_ = "Check1";
   std::int16_t value_ = 0;
-  vb::FontRef font_ = std::make_shared<vb::StdFont>();
-  vb::OLE_COLOR back_color_ = 0x8000000F;
-  vb::OLE_COLOR fore_color_ = 0x80000012;
   bool toggling_ = false;
 };
 

@@ -42,6 +42,18 @@ class Element : public Control {
   // Registers the members every element has (Name, Index, position, Visible, ...).
   template <typename T>
   static void AddCommonMembers(ClassBuilder<T>& b, bool windowed);
+  // Registers MouseDown, MouseMove and MouseUp (Button, Shift, X, Y), in that order.
+  template <typename T>
+  static ClassBuilder<T>& AddMouseEvents(ClassBuilder<T>& b);
+  // Registers KeyDown, KeyUp, KeyPress, GotFocus and LostFocus, in that order.
+  template <typename T>
+  static ClassBuilder<T>& AddKeyFocusEvents(ClassBuilder<T>& b);
+  // The mouse events, then the key and focus events.
+  template <typename T>
+  static ClassBuilder<T>& AddInputEvents(ClassBuilder<T>& b) {
+    AddMouseEvents(b);
+    return AddKeyFocusEvents(b);
+  }
 };
 
 // An element with a window of its own.
@@ -92,6 +104,21 @@ void Element::AddCommonMembers(ClassBuilder<T>& b, bool windowed) {
         .Property(
             "hWnd", [](T& t) { return vb::Variant(static_cast<std::int32_t>(t.hWnd())); }, nullptr);
   }
+}
+
+template <typename T>
+ClassBuilder<T>& Element::AddMouseEvents(ClassBuilder<T>& b) {
+  const std::vector<ParamInfo> mouse = MouseEventParams();
+  return b.Event("MouseDown", mouse).Event("MouseMove", mouse).Event("MouseUp", mouse);
+}
+
+template <typename T>
+ClassBuilder<T>& Element::AddKeyFocusEvents(ClassBuilder<T>& b) {
+  return b.Event("KeyDown", {Param("KeyCode"), Param("Shift")})
+      .Event("KeyUp", {Param("KeyCode"), Param("Shift")})
+      .Event("KeyPress", {Param("KeyAscii")})
+      .Event("GotFocus")
+      .Event("LostFocus");
 }
 
 }  // namespace host

@@ -73,17 +73,13 @@ const host::ClassInfo& Image::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.Image");
     host::ClassBuilder<Image> b(i);
     host::Element::AddCommonMembers(b, false);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Picture", &Image::Picture, &Image::Picture)
         .Property("Stretch", &Image::Stretch, &Image::Stretch)
         .Property("BorderStyle", &Image::BorderStyle, &Image::BorderStyle)
         .Method("Refresh", &Image::Refresh)
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddMouseEvents(b).Creatable();
     return i;
   }();
   return info;

@@ -136,7 +136,6 @@ const host::ClassInfo& Label::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.Label");
     host::ClassBuilder<Label> b(i);
     host::Element::AddCommonMembers(b, false);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &Label::Caption, &Label::Caption)
         .Property("Font", &Label::Font, &Label::Font)
         .Property("FontSize", &Label::FontSize, &Label::FontSize)
@@ -151,11 +150,8 @@ const host::ClassInfo& Label::TypeInfo() {
         .Method("Refresh", &Label::Refresh)
         .Event("Change")
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddMouseEvents(b).Creatable();
     return i;
   }();
   return info;

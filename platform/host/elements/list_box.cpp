@@ -18,7 +18,8 @@ namespace {
 
 }  // namespace
 
-ListBox::ListBox() {
+// The window colour behind, the window text colour.
+ListBox::ListBox() : TextElement(0x80000005, 0x80000008) {
   SetTwips(0, 0, 1215, 1035);
 }
 
@@ -105,20 +106,6 @@ void ListBox::SetItems(std::vector<std::string> items, std::vector<std::int32_t>
   Invalidate();
 }
 
-void ListBox::Font(vb::FontRef value) {
-  if (!value) throw vb::Error(vb::kInvalidPropertyValue);
-  font_ = std::move(value);
-  Invalidate();
-}
-void ListBox::BackColor(vb::OLE_COLOR value) {
-  back_color_ = value;
-  Invalidate();
-}
-void ListBox::ForeColor(vb::OLE_COLOR value) {
-  fore_color_ = value;
-  Invalidate();
-}
-
 int ListBox::ItemHeight() const {
   return std::max(1, host::LineHeight(*font_));
 }
@@ -153,12 +140,7 @@ void ListBox::OnMouse(host::MouseKind kind, std::int16_t button, std::int16_t sh
 
 void ListBox::OnKeyDown(std::int16_t& key, std::int16_t& shift) {
   Element::OnKeyDown(key, shift);
-  if (!alive() || items_.empty()) return;
-  if (key == win32::VK_DOWN && list_index_ + 1 < ListCount()) {
-    ListIndex(static_cast<std::int16_t>(list_index_ + 1));
-  } else if (key == win32::VK_UP && list_index_ > 0) {
-    ListIndex(static_cast<std::int16_t>(list_index_ - 1));
-  }
+  if (alive()) host::StepListIndex(*this, key);
 }
 
 void ListBox::PaintElement(win32::HDC hdc) {
@@ -168,8 +150,7 @@ void ListBox::PaintElement(win32::HDC hdc) {
   const int height = ItemHeight();
   for (int i = top_index_, y = 0; i < ListCount() && y < r.bottom; ++i, y += height) {
     const win32::RECT row{r.left, y, r.right, y + height};
-    vb::COLORREF color =
-        Enabled() ? vb::TranslateColor(fore_color_) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
+    vb::COLORREF color = TextColor();
     if (i == list_index_) {
       host::FillSolid(hdc, row, vb::GetSysColor(vb::COLOR_HIGHLIGHT));
       color = vb::GetSysColor(vb::COLOR_HIGHLIGHTTEXT);
@@ -186,9 +167,7 @@ std::shared_ptr<host::Control> ListBox::CloneForArray() const {
   copy->items_ = items_;
   copy->item_data_ = item_data_;
   copy->sorted_ = sorted_;
-  copy->font_ = font_;
-  copy->back_color_ = back_color_;
-  copy->fore_color_ = fore_color_;
+  CopyLookTo(*copy);
   return copy;
 }
 
@@ -197,18 +176,7 @@ const host::ClassInfo& ListBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.ListBox");
     host::ClassBuilder<ListBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
-    b.Method("AddItem", &ListBox::AddItem, {host::Param("Item"), host::Optional("Index")})
-        .Method("RemoveItem", &ListBox::RemoveItem, {host::Param("Index")})
-        .Method("Clear", &ListBox::Clear)
-        .Method("List", &ListBox::List, {host::Param("Index")})
-        .Method("ItemData",
-                [](ListBox& l, std::span<const vb::Variant> args) {
-                  return vb::Variant(l.ItemData(args[0].ToInteger()));
-                },
-                {host::Param("Index")})
-        .Property("ListCount", &ListBox::ListCount)
-        .Property("ListIndex", &ListBox::ListIndex, &ListBox::ListIndex)
+    host::AddListMembers(b)
         .Property("TopIndex", &ListBox::TopIndex, &ListBox::TopIndex)
         .Property("Text", &ListBox::Text)
         .Property("Sorted", &ListBox::Sorted, &ListBox::Sorted)
@@ -216,16 +184,8 @@ const host::ClassInfo& ListBox::TypeInfo() {
         .Property("BackColor", &ListBox::BackColor, &ListBox::BackColor)
         .Property("ForeColor", &ListBox::ForeColor, &ListBox::ForeColor)
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddInputEvents(b).Creatable();
     return i;
   }();
   return info;

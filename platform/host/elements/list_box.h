@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/host/elements/element.h"
 #include "platform/host/elements/item_list.h"
+#include "platform/host/elements/text_element.h"
 #include "platform/vb/std_font.h"
 
 namespace VB {
@@ -12,7 +12,7 @@ namespace VB {
 // The engine's list box: a column of items, one of them selected. A click on an item, the
 // arrow keys or a new ListIndex select it and raise Click; the list scrolls to keep the
 // selection in view.
-class ListBox : public host::WindowedElement, public host::ItemList {
+class ListBox : public host::TextElement, public host::ItemList {
  public:
   ListBox();
   static const host::ClassInfo& TypeInfo();
@@ -34,12 +34,6 @@ class ListBox : public host::WindowedElement, public host::ItemList {
   void ItemData(std::int16_t index, std::int32_t value);
   bool Sorted() const { return sorted_; }
   void Sorted(bool value) { sorted_ = value; }
-  const vb::FontRef& Font() const { return font_; }
-  void Font(vb::FontRef value);
-  vb::OLE_COLOR BackColor() const { return back_color_; }
-  void BackColor(vb::OLE_COLOR value);
-  vb::OLE_COLOR ForeColor() const { return fore_color_; }
-  void ForeColor(vb::OLE_COLOR value);
   bool CanGetFocus() const override { return true; }
 
   // host::ItemList
@@ -67,9 +61,6 @@ class ListBox : public host::WindowedElement, public host::ItemList {
   std::int16_t list_index_ = -1;
   std::int16_t top_index_ = 0;
   bool sorted_ = false;
-  vb::FontRef font_ = std::make_shared<vb::StdFont>();
-  vb::OLE_COLOR back_color_ = 0x80000005;
-  vb::OLE_COLOR fore_color_ = 0x80000008;
 };
 
 }  // namespace VB

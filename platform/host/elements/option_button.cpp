@@ -21,7 +21,8 @@ constexpr const char* kDot[4] = {".XX.", "XXXX", "XXXX", ".XX."};
 
 }  // namespace
 
-OptionButton::OptionButton() {
+// The button face behind, the button text colour.
+OptionButton::OptionButton() : TextElement(0x8000000F, 0x80000012) {
   SetTwips(0, 0, 1215, 255);
 }
 
@@ -32,19 +33,6 @@ void OptionButton::Caption(std::string value) {
 void OptionButton::Alignment(std::int16_t value) {
   if (value != 0 && value != 1) throw vb::Error(vb::kInvalidPropertyValue);
   alignment_ = value;
-  Invalidate();
-}
-void OptionButton::Font(vb::FontRef value) {
-  if (!value) throw vb::Error(vb::kInvalidPropertyValue);
-  font_ = std::move(value);
-  Invalidate();
-}
-void OptionButton::BackColor(vb::OLE_COLOR value) {
-  back_color_ = value;
-  Invalidate();
-}
-void OptionButton::ForeColor(vb::OLE_COLOR value) {
-  fore_color_ = value;
   Invalidate();
 }
 
@@ -112,8 +100,7 @@ void OptionButton::PaintElement(win32::HDC hdc) {
       }
     }
   }
-  const vb::COLORREF text =
-      Enabled() ? vb::TranslateColor(fore_color_) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
+  const vb::COLORREF text = TextColor();
   const win32::RECT area = alignment_ == 0 ? win32::RECT{17, 0, r.right, r.bottom}
                                            : win32::RECT{0, 0, r.right - 17, r.bottom};
   host::DrawTextIn(hdc, *font_, text, caption_, area, win32::DT_VCENTER | win32::DT_SINGLELINE);
@@ -124,9 +111,7 @@ std::shared_ptr<host::Control> OptionButton::CloneForArray() const {
   CopyStateTo(*copy);
   copy->caption_ = caption_;
   copy->alignment_ = alignment_;
-  copy->font_ = font_;
-  copy->back_color_ = back_color_;
-  copy->fore_color_ = fore_color_;
+  CopyLookTo(*copy);
   return copy;
 }
 
@@ -135,7 +120,6 @@ const host::ClassInfo& OptionButton::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.OptionButton");
     host::ClassBuilder<OptionButton> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     b.Property("Caption", &OptionButton::Caption, &OptionButton::Caption)
         .Property("Value", &OptionButton::Value, &OptionButton::Value)
         .Property("Alignment", &OptionButton::Alignment, &OptionButton::Alignment)
@@ -143,16 +127,8 @@ const host::ClassInfo& OptionButton::TypeInfo() {
         .Property("BackColor", &OptionButton::BackColor, &OptionButton::BackColor)
         .Property("ForeColor", &OptionButton::ForeColor, &OptionButton::ForeColor)
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddInputEvents(b).Creatable();
     return i;
   }();
   return info;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/host/elements/element.h"
+#include "platform/host/elements/text_element.h"
 #include "platform/vb/std_font.h"
 
 namespace VB {
@@ -10,7 +10,7 @@ namespace VB {
 // The engine's option button: one of a group, the group being the option buttons of the same
 // container. Choosing one (a click, Space, or Value = True) clears the others and raises
 // Click on it.
-class OptionButton : public host::WindowedElement {
+class OptionButton : public host::TextElement {
  public:
   OptionButton();
   static const host::ClassInfo& TypeInfo();
@@ -24,12 +24,6 @@ class OptionButton : public host::WindowedElement {
   // 0 the caption on the right of the button, 1 on its left.
   std::int16_t Alignment() const { return alignment_; }
   void Alignment(std::int16_t value);
-  const vb::FontRef& Font() const { return font_; }
-  void Font(vb::FontRef value);
-  vb::OLE_COLOR BackColor() const { return back_color_; }
-  void BackColor(vb::OLE_COLOR value);
-  vb::OLE_COLOR ForeColor() const { return fore_color_; }
-  void ForeColor(vb::OLE_COLOR value);
   bool CanGetFocus() const override { return true; }
 
   void OnClick() override;
@@ -43,9 +37,6 @@ class OptionButton : public host::WindowedElement {
   std::string caption_ = "Option1";
   bool value_ = false;
   std::int16_t alignment_ = 0;
-  vb::FontRef font_ = std::make_shared<vb::StdFont>();
-  vb::OLE_COLOR back_color_ = 0x8000000F;
-  vb::OLE_COLOR fore_color_ = 0x80000012;
   bool choosing_ = false;
 };
 

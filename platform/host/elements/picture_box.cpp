@@ -115,7 +115,6 @@ const host::ClassInfo& PictureBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.PictureBox");
     host::ClassBuilder<PictureBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    const std::vector<host::ParamInfo> mouse = host::MouseEventParams();
     using S = host::DrawingSurface;
     b.Property("Picture", &PictureBox::Picture, &PictureBox::Picture)
         .Property("BorderStyle", &PictureBox::BorderStyle, &PictureBox::BorderStyle)
@@ -141,13 +140,8 @@ const host::ClassInfo& PictureBox::TypeInfo() {
         .Method("TextWidth", &S::TextWidth, {host::Param("Str")})
         .Method("TextHeight", &S::TextHeight, {host::Param("Str")})
         .Event("Click")
-        .Event("DblClick")
-        .Event("MouseDown", mouse)
-        .Event("MouseMove", mouse)
-        .Event("MouseUp", mouse)
-        .Event("Resize")
-        .Event("Paint")
-        .Creatable();
+        .Event("DblClick");
+    host::Element::AddMouseEvents(b).Event("Resize").Event("Paint").Creatable();
     return i;
   }();
   return info;

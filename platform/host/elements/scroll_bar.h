@@ -85,13 +85,8 @@ void ScrollBar::AddScrollMembers(host::ClassBuilder<T>& b) {
       .Property("SmallChange", &ScrollBar::SmallChange, &ScrollBar::SmallChange)
       .Property("LargeChange", &ScrollBar::LargeChange, &ScrollBar::LargeChange)
       .Event("Change")
-      .Event("Scroll")
-      .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-      .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-      .Event("KeyPress", {host::Param("KeyAscii")})
-      .Event("GotFocus")
-      .Event("LostFocus")
-      .Creatable();
+      .Event("Scroll");
+  host::Element::AddKeyFocusEvents(b).Creatable();
 }
 
 }  // namespace VB

@@ -12,7 +12,8 @@ namespace VB {
 
 // ---- TextBox ----
 
-TextBox::TextBox() {
+// The window colour behind, the window text colour.
+TextBox::TextBox() : TextElement(0x80000005, 0x80000008) {
   SetTwips(0, 0, 1215, 285);
 }
 
@@ -30,19 +31,6 @@ void TextBox::Text(std::string value) {
 void TextBox::MaxLength(std::int32_t value) {
   if (value < 0) throw vb::Error(vb::kInvalidPropertyValue);
   max_length_ = value;
-}
-void TextBox::Font(vb::FontRef value) {
-  if (!value) throw vb::Error(vb::kInvalidPropertyValue);
-  font_ = std::move(value);
-  Invalidate();
-}
-void TextBox::BackColor(vb::OLE_COLOR value) {
-  back_color_ = value;
-  Invalidate();
-}
-void TextBox::ForeColor(vb::OLE_COLOR value) {
-  fore_color_ = value;
-  Invalidate();
 }
 
 void TextBox::OnKeyPress(std::int16_t& key_ascii) {
@@ -64,8 +52,7 @@ void TextBox::PaintElement(win32::HDC hdc) {
   win32::RECT r;
   win32::GetClientRect(window(), &r);
   host::FillSolid(hdc, r, vb::TranslateColor(back_color_));
-  vb::COLORREF color =
-      Enabled() ? vb::TranslateColor(fore_color_) : vb::GetSysColor(vb::COLOR_GRAYTEXT);
+  vb::COLORREF color = TextColor();
   host::DrawTextIn(hdc, *font_, color, text_, {r.left + 2, r.top + 1, r.right - 2, r.bottom},
                    win32::DT_SINGLELINE | win32::DT_NOPREFIX);
 }
@@ -76,9 +63,7 @@ std::shared_ptr<host::Control> TextBox::CloneForArray() const {
   copy->text_ = text_;
   copy->max_length_ = max_length_;
   copy->locked_ = locked_;
-  copy->font_ = font_;
-  copy->back_color_ = back_color_;
-  copy->fore_color_ = fore_color_;
+  CopyLookTo(*copy);
   return copy;
 }
 
@@ -93,13 +78,8 @@ const host::ClassInfo& TextBox::TypeInfo() {
         .Property("Font", &TextBox::Font, &TextBox::Font)
         .Property("BackColor", &TextBox::BackColor, &TextBox::BackColor)
         .Property("ForeColor", &TextBox::ForeColor, &TextBox::ForeColor)
-        .Event("Change")
-        .Event("KeyDown", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyUp", {host::Param("KeyCode"), host::Param("Shift")})
-        .Event("KeyPress", {host::Param("KeyAscii")})
-        .Event("GotFocus")
-        .Event("LostFocus")
-        .Creatable();
+        .Event("Change");
+    host::Element::AddKeyFocusEvents(b).Creatable();
     return i;
   }();
   return info;
@@ -206,12 +186,7 @@ void ComboBox::OnMouse(host::MouseKind kind, std::int16_t button, std::int16_t s
 
 void ComboBox::OnKeyDown(std::int16_t& key, std::int16_t& shift) {
   Element::OnKeyDown(key, shift);
-  if (!alive() || items_.empty()) return;
-  if (key == win32::VK_DOWN && list_index_ + 1 < ListCount()) {
-    ListIndex(static_cast<std::int16_t>(list_index_ + 1));
-  } else if (key == win32::VK_UP && list_index_ > 0) {
-    ListIndex(static_cast<std::int16_t>(list_index_ - 1));
-  }
+  if (alive()) host::StepListIndex(*this, key);
 }
 
 void ComboBox::PaintElement(win32::HDC hdc) {
@@ -248,17 +223,7 @@ const host::ClassInfo& ComboBox::TypeInfo() {
     host::ClassInfo& i = host::TypeRegistry::Instance().Add("VB.ComboBox");
     host::ClassBuilder<ComboBox> b(i);
     host::Element::AddCommonMembers(b, true);
-    b.Method("AddItem", &ComboBox::AddItem, {host::Param("Item"), host::Optional("Index")})
-        .Method("RemoveItem", &ComboBox::RemoveItem, {host::Param("Index")})
-        .Method("Clear", &ComboBox::Clear)
-        .Method("List", &ComboBox::List, {host::Param("Index")})
-        .Method("ItemData",
-                [](ComboBox& c, std::span<const vb::Variant> args) {
-                  return vb::Variant(c.ItemData(args[0].ToInteger()));
-                },
-                {host::Param("Index")})
-        .Property("ListCount", &ComboBox::ListCount)
-        .Property("ListIndex", &ComboBox::ListIndex, &ComboBox::ListIndex)
+    host::AddListMembers(b)
         .Property("Text", &ComboBox::Text)
         .Property("Style", &ComboBox::Style)
         .Property("Font", &ComboBox::Font, &ComboBox::Font)

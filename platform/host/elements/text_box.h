@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/host/elements/element.h"
 #include "platform/host/elements/item_list.h"
+#include "platform/host/elements/text_element.h"
 #include "platform/vb/std_font.h"
 
 namespace VB {
 
 // A single-line text box: typed characters go to the end of Text, Backspace removes the
 // last one; every change raises Change.
-class TextBox : public host::WindowedElement {
+class TextBox : public host::TextElement {
  public:
   TextBox();
   static const host::ClassInfo& TypeInfo();
@@ -23,12 +23,6 @@ class TextBox : public host::WindowedElement {
   void MaxLength(std::int32_t value);
   bool Locked() const { return locked_; }
   void Locked(bool value) { locked_ = value; }
-  const vb::FontRef& Font() const { return font_; }
-  void Font(vb::FontRef value);
-  vb::OLE_COLOR BackColor() const { return back_color_; }
-  void BackColor(vb::OLE_COLOR value);
-  vb::OLE_COLOR ForeColor() const { return fore_color_; }
-  void ForeColor(vb::OLE_COLOR value);
   bool CanGetFocus() const override { return true; }
 
   host::Event<> Change{"Change", this};
@@ -44,9 +38,6 @@ class TextBox : public host::WindowedElement {
   std::string text_;
   std::int32_t max_length_ = 0;
   bool locked_ = false;
-  vb::FontRef font_ = std::make_shared<vb::StdFont>();
-  vb::OLE_COLOR back_color_ = 0x80000005;
-  vb::OLE_COLOR fore_color_ = 0x80000008;
 };
 
 // A drop-down list (the combo box's style 2): a list of items, one of them selected;
