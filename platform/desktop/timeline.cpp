@@ -27,7 +27,7 @@ std::optional<std::uint64_t> Timeline::NextDue() const {
 std::optional<Timeline::Action> Timeline::TakeDue(std::uint64_t now) {
   if (actions_.empty() || actions_.front().due > now) return std::nullopt;
   Action action = std::move(actions_.front());
-  actions_.erase(actions_.begin());
+  actions_.pop_front();
   return action;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace desktop {
 
@@ -36,7 +36,9 @@ class Timeline {
   std::uint64_t end() const { return end_; }
 
  private:
-  std::vector<Action> actions_;  // ordered by (due, serial)
+  // Ordered by (due, serial); scripts add at the back and take from the front, so both are
+  // cheap however long the script is.
+  std::deque<Action> actions_;
   std::uint64_t end_ = 0;
   std::uint64_t serial_ = 0;
 };
