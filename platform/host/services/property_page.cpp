@@ -66,6 +66,12 @@ std::vector<std::string> PropertiesOfKind(Object& object, ValueKind kind) {
   return names;
 }
 
+bool HasPropertyOfKind(Object& object, ValueKind kind, std::string_view name) {
+  const std::vector<std::string> names = PropertiesOfKind(object, kind);
+  return std::any_of(names.begin(), names.end(),
+                     [&](const std::string& n) { return SameName(n, name); });
+}
+
 PropertyPageHost::PropertyPageHost(std::vector<ObjectPtr> selected,
                                    std::vector<std::shared_ptr<PropertyPage>> pages,
                                    std::string title)

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/host/control/user_control.h"
@@ -49,6 +50,8 @@ class PropertyPage : public UserControl {
 // type-information order: the control's own class and its bases, short of the engine's
 // UserControl members, which are the control's insides rather than its interface.
 std::vector<std::string> PropertiesOfKind(Object& object, ValueKind kind);
+// Whether one of those is named `name` (the standard pages apply an edit only to such controls).
+bool HasPropertyOfKind(Object& object, ValueKind kind, std::string_view name);
 
 // Shows property pages for the selected controls in a modal dialog: a row of tabs (one per
 // page, with its caption) over the page shown, and OK, Cancel and Apply. Every page keeps

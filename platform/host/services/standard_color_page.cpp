@@ -270,12 +270,7 @@ void StandardColorPage::PropertyPage_ApplyChanges() {
   for (Edit& edit : edits_) {
     if (!edit.edited) continue;
     for (const ObjectPtr& control : SelectedControls()) {
-      if (!control) continue;
-      std::vector<std::string> names = PropertiesOfKind(*control, ValueKind::kColor);
-      if (std::none_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return SameName(n, edit.property); })) {
-        continue;
-      }
+      if (!control || !HasPropertyOfKind(*control, ValueKind::kColor, edit.property)) continue;
       LetProperty(*control, edit.property, vb::Variant(static_cast<std::int32_t>(edit.color)));
     }
     edit.edited = false;

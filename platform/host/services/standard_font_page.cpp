@@ -214,12 +214,7 @@ void StandardFontPage::PropertyPage_ApplyChanges() {
   for (Edit& edit : edits_) {
     if (!edit.edited) continue;
     for (const ObjectPtr& control : SelectedControls()) {
-      if (!control) continue;
-      std::vector<std::string> names = PropertiesOfKind(*control, ValueKind::kFont);
-      if (std::none_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return SameName(n, edit.property); })) {
-        continue;
-      }
+      if (!control || !HasPropertyOfKind(*control, ValueKind::kFont, edit.property)) continue;
       // Each control gets a font of its own.
       SetProperty(*control, edit.property, vb::ObjectRef(edit.font->Clone()));
     }
